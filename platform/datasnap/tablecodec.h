@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/datasnap/dataset.h"
+#include "platform/datasnap/jsonwriter.h"
+
+#include <QJsonValue>
+
+namespace datasnap {
+
+// Wire form of a table: {"columns": [{"name", "type", "size"?}...], "rows": [[...], ...]}.
+void WriteTable(TJsonWriter& writer, const TDSTable& table);
+void WriteTableColumns(TJsonWriter& writer, const QList<TFieldDef>& columns); // writes `"columns": [...]`
+void WriteCell(TJsonWriter& writer, TFieldType type, const QVariant& value);
+
+// Reads a wire table; throws TDSException for a malformed one (unknown column type, duplicate
+// column name, a row of the wrong width, a value of the wrong JSON type).
+TDSTable ReadTable(const QJsonValue& json);
+
+} // namespace datasnap

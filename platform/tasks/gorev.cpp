@@ -1,0 +1,48 @@
+#include "platform/tasks/gorev.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QThread>
+#include <QThreadPool>
+
+namespace tasks {
+
+namespace {
+
+QThreadPool& Pool() {
+    static QThreadPool* pool = [] {
+        auto* p = new QThreadPool(); // lives for the process; tasks may outlive every window
+        p->setMaxThreadCount(std::max(4, QThread::idealThreadCount() * 2));
+        return p;
+    }();
+    return *pool;
+}
+
+} // namespace
+
+bool OnUiThread() {
+    return QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+void RunInBackground(QObject* context, std::function<void()> work, std::function<void()> continuation) {
+    QPointer<QObject> guard(context);
+    Pool().start([guard, work = std::move(work), continuation = std::move(continuation)]() mutable {
+        work();
+        if (guard)
+            QMetaObject::invokeMethod(guard.data(), std::move(continuation), Qt::QueuedConnection);
+    });
+}
+
+void SyncToUi(const std::function<void()>& f) {
+    if (OnUiThread() || !QCoreApplication::instance()) {
+        f();
+        return;
+    }
+    QMetaObject::invokeMethod(QCoreApplication::instance(), f, Qt::BlockingQueuedConnection);
+}
+
+void WaitForBackgroundTasks() {
+    Pool().waitForDone();
+}
+
+} // namespace tasks

@@ -1,0 +1,10 @@
+#include "server/methods/metotlar.h"
+
+const TMetotTablosu& SunucuMetotlari() {
+    static const TMetotTablosu tablo = [] {
+        TMetotTablosu t;
+        OturumMetotlari(t);
+        return t;
+    }();
+    return tablo;
+}

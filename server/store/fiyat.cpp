@@ -1,0 +1,114 @@
+#include "server/store/fiyat.h"
+
+#include "server/store/veritabani.h"
+
+#include <QStringList>
+#include <cmath>
+
+double Yuvarla2(double deger)
+{
+    // The nudge takes values such as 1.005, stored as 1.00499999..., to the half they stand for.
+    const double yuzle = deger * 100.0;
+    return std::round(yuzle + std::copysign(1e-7, yuzle)) / 100.0;
+}
+
+double TIndirimOranlari::NetFiyat(double fiyat) const
+{
+    double net = fiyat;
+    for (const double r : oran)
+        net *= 1.0 - r / 100.0;
+    return Yuvarla2(net);
+}
+
+QString TIndirimOranlari::Yazi() const
+{
+    QStringList parcalar;
+    for (const double r : oran) {
+        if (r > 0)
+            parcalar.append(QString::number(Yuvarla2(r), 'g', 12).replace(QLatin1Char('.'), QLatin1Char(',')));
+    }
+    return parcalar.join(QLatin1Char('+'));
+}
+
+bool TIndirimOranlari::Bos() const
+{
+    for (const double r : oran) {
+        if (r != 0)
+            return false;
+    }
+    return true;
+}
+
+TSatirTutarlari SatirTutarlariHesapla(double miktar, double birimFiyat, const TIndirimOranlari& indirim,
+                                      double kdv)
+{
+    TSatirTutarlari t;
+    t.tutar = Yuvarla2(miktar * birimFiyat);
+    t.netBirimFiyat = indirim.NetFiyat(birimFiyat);
+    t.netTutar = Yuvarla2(miktar * t.netBirimFiyat);
+    t.indirimTutar = Yuvarla2(t.tutar - t.netTutar);
+    t.vergiTutari = Yuvarla2(t.netTutar * kdv / 100.0);
+    t.kdvliTutar = Yuvarla2(t.netTutar + t.vergiTutari);
+    return t;
+}
+
+TStokFiyati StokFiyatiHesapla(int k, double listeFiyati, double kampanyaFiyati, double kdv,
+                              const TIndirimOranlari& cariIndirimi)
+{
+    TStokFiyati f;
+    if (k > 0 && kampanyaFiyati > 0) {
+        f.fiyat = kampanyaFiyati;
+        if (listeFiyati > kampanyaFiyati)
+            f.indirimYazi = QStringLiteral("%%1").arg(std::lround((1.0 - kampanyaFiyati / listeFiyati) * 100.0));
+    } else {
+        f.fiyat = listeFiyati;
+        f.indirim = cariIndirimi;
+        f.indirimYazi = cariIndirimi.Yazi();
+    }
+    f.netFiyat = f.indirim.NetFiyat(f.fiyat);
+    f.kdvDahil = Yuvarla2(f.netFiyat * (1.0 + kdv / 100.0));
+    return f;
+}
+
+TCariIndirimleri TCariIndirimleri::Yukle(const QSqlDatabase& db, int cariNo)
+{
+    TCariIndirimleri sonuc;
+    sonuc.m_genel.oran[0] = TekDeger(db, QStringLiteral("SELECT INDIRIM FROM CARILER WHERE CARINO = ?"), {cariNo})
+                                .toDouble();
+    QSqlQuery sorgu = Calistir(db,
+                               QStringLiteral("SELECT MARKA, ANAGRUP, IND1, IND2, IND3, IND4 FROM CARI_INDIRIMLERI "
+                                              "WHERE CARINO = ? ORDER BY SIRANO"),
+                               {cariNo});
+    while (sorgu.next()) {
+        TKural kural{sorgu.value(0).toString(), sorgu.value(1).toString(), {}};
+        for (int i = 0; i < 4; ++i)
+            kural.oranlar.oran[static_cast<size_t>(i)] = sorgu.value(2 + i).toDouble();
+        sonuc.m_kurallar.push_back(std::move(kural));
+    }
+    return sonuc;
+}
+
+const TCariIndirimleri::TKural* TCariIndirimleri::KuralBul(const QString& marka, const QString& anaGrup) const
+{
+    const TKural* enIyi = nullptr;
+    int enIyiPuan = -1;
+    for (const TKural& kural : m_kurallar) {
+        const bool markaUyar = kural.marka.isEmpty() || kural.marka == marka;
+        const bool grupUyar = kural.anaGrup.isEmpty() || kural.anaGrup == anaGrup;
+        if (!markaUyar || !grupUyar)
+            continue;
+        // A matching brand weighs more than a matching group.
+        const int puan = (kural.marka.isEmpty() ? 0 : 2) + (kural.anaGrup.isEmpty() ? 0 : 1);
+        if (puan > enIyiPuan) {
+            enIyi = &kural;
+            enIyiPuan = puan;
+        }
+    }
+    return enIyi;
+}
+
+TIndirimOranlari TCariIndirimleri::Bul(const QString& marka, const QString& anaGrup) const
+{
+    const TKural* kural = KuralBul(marka, anaGrup);
+    return kural ? kural->oranlar : m_genel;
+}

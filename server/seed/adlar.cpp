@@ -2,13 +2,25 @@
 
 namespace {
 
-enum Grup { Fren, Debriyaj, Filtre, Suspansiyon, Direksiyon, Motor, Sogutma, Elektrik, Aydinlatma, Egzoz, Yag,
-            Transmisyon };
+enum Grup {
+    Fren,
+    Debriyaj,
+    Filtre,
+    Suspansiyon,
+    Direksiyon,
+    Motor,
+    Sogutma,
+    Elektrik,
+    Aydinlatma,
+    Egzoz,
+    Yag,
+    Transmisyon
+};
 
 const TAnaGrup anaGruplar[] = {
-    {"FREN SİSTEMİ", "FRN"}, {"DEBRİYAJ", "DBR"},   {"FİLTRE", "FLT"},      {"SÜSPANSİYON", "SSP"},
-    {"DİREKSİYON", "DRK"},   {"MOTOR", "MTR"},      {"SOĞUTMA", "SGT"},     {"ELEKTRİK", "ELK"},
-    {"AYDINLATMA", "AYD"},   {"EGZOZ", "EGZ"},      {"YAĞ VE KİMYASAL", "YAG"}, {"TRANSMİSYON", "TRN"},
+    {"FREN SİSTEMİ", "FRN"}, {"DEBRİYAJ", "DBR"}, {"FİLTRE", "FLT"},          {"SÜSPANSİYON", "SSP"},
+    {"DİREKSİYON", "DRK"},   {"MOTOR", "MTR"},    {"SOĞUTMA", "SGT"},         {"ELEKTRİK", "ELK"},
+    {"AYDINLATMA", "AYD"},   {"EGZOZ", "EGZ"},    {"YAĞ VE KİMYASAL", "YAG"}, {"TRANSMİSYON", "TRN"},
 };
 
 using K = TKonumlar;
@@ -150,12 +162,8 @@ const TArac araclar[] = {
 };
 
 const TKonum onArka[] = {{"ÖN", "FRONT"}, {"ARKA", "REAR"}};
-const TKonum dortTeker[] = {{"ÖN SAĞ", "FRONT RIGHT"},
-                            {"ÖN SOL", "FRONT LEFT"},
-                            {"ARKA SAĞ", "REAR RIGHT"},
-                            {"ARKA SOL", "REAR LEFT"},
-                            {"ÖN", "FRONT"},
-                            {"ARKA", "REAR"}};
+const TKonum dortTeker[] = {{"ÖN SAĞ", "FRONT RIGHT"}, {"ÖN SOL", "FRONT LEFT"}, {"ARKA SAĞ", "REAR RIGHT"},
+                            {"ARKA SOL", "REAR LEFT"}, {"ÖN", "FRONT"},          {"ARKA", "REAR"}};
 const TKonum sagSol[] = {{"SAĞ", "RIGHT"}, {"SOL", "LEFT"}};
 const TKonum altUst[] = {{"ALT", "LOWER"}, {"ÜST", "UPPER"}};
 
@@ -176,21 +184,21 @@ const TSehir sehirler[] = {
     {"ÇORUM", "0364", "MERKEZ,SUNGURLU"},
 };
 
-const char* const kisiAdlari[] = {"AHMET", "MEHMET", "MUSTAFA", "ALİ",   "HÜSEYİN", "HASAN",  "İBRAHİM",
-                                  "ÖMER",  "MURAT",  "EMRE",    "AYŞE",  "FATMA",   "ZEYNEP", "ELİF",
-                                  "HATİCE", "ŞEYMA", "GÜLŞEN",  "ÇAĞLAR", "OĞUZ",   "SERKAN", "TUĞBA"};
+const char* const kisiAdlari[] = {"AHMET",  "MEHMET", "MUSTAFA", "ALİ",    "HÜSEYİN", "HASAN",  "İBRAHİM",
+                                  "ÖMER",   "MURAT",  "EMRE",    "AYŞE",   "FATMA",   "ZEYNEP", "ELİF",
+                                  "HATİCE", "ŞEYMA",  "GÜLŞEN",  "ÇAĞLAR", "OĞUZ",    "SERKAN", "TUĞBA"};
 
-const char* const soyadlari[] = {"YILMAZ", "KAYA",  "DEMİR",   "ÇELİK", "ŞAHİN",  "YILDIZ", "YILDIRIM",
-                                 "ÖZTÜRK", "AYDIN", "ÖZDEMİR", "ARSLAN", "DOĞAN", "KILIÇ",  "ASLAN",
-                                 "ÇETİN",  "KOÇ",   "KURT",    "ÖZKAN", "ŞİMŞEK", "POLAT",  "ERDOĞAN"};
+const char* const soyadlari[] = {"YILMAZ", "KAYA",  "DEMİR",   "ÇELİK",  "ŞAHİN",  "YILDIZ", "YILDIRIM",
+                                 "ÖZTÜRK", "AYDIN", "ÖZDEMİR", "ARSLAN", "DOĞAN",  "KILIÇ",  "ASLAN",
+                                 "ÇETİN",  "KOÇ",   "KURT",    "ÖZKAN",  "ŞİMŞEK", "POLAT",  "ERDOĞAN"};
 
 const char* const firmaOnAdlari[] = {"ÖZ ANADOLU", "YILDIZ",   "GÜVEN",    "KARADENİZ", "EGE",     "MARMARA",
                                      "DOĞAN",      "ŞAHİNLER", "ÇELİKLER", "AKSOY",     "ERDEM",   "BİRLİK",
                                      "ATLAS",      "ÖZGÜR",    "KAYALAR",  "SÖNMEZ",    "UĞUR",    "TOROS",
                                      "KUZEY",      "ÇAĞDAŞ",   "İLKE",     "ASYA",      "GÖKTÜRK", "PINAR"};
 
-const char* const firmaFaaliyetleri[] = {"OTO YEDEK PARÇA", "OTOMOTİV", "OTO SANAYİ", "MOTORLU ARAÇLAR",
-                                         "OTO ELEKTRİK", "YEDEK PARÇA VE SERVİS"};
+const char* const firmaFaaliyetleri[] = {"OTO YEDEK PARÇA", "OTOMOTİV",     "OTO SANAYİ",
+                                         "MOTORLU ARAÇLAR", "OTO ELEKTRİK", "YEDEK PARÇA VE SERVİS"};
 
 const char* const firmaTurleri[] = {"LTD. ŞTİ.", "TİC. LTD. ŞTİ.", "A.Ş.", "SAN. VE TİC. A.Ş.", ""};
 
@@ -211,28 +219,23 @@ const char* const dagiticiNotlari[] = {"",
 
 } // namespace
 
-std::span<const TAnaGrup> AnaGruplar()
-{
+std::span<const TAnaGrup> AnaGruplar() {
     return anaGruplar;
 }
 
-std::span<const TParcaTuru> ParcaTurleri()
-{
+std::span<const TParcaTuru> ParcaTurleri() {
     return parcaTurleri;
 }
 
-std::span<const TUreticiMarka> UreticiMarkalar()
-{
+std::span<const TUreticiMarka> UreticiMarkalar() {
     return ureticiMarkalar;
 }
 
-std::span<const TArac> Araclar()
-{
+std::span<const TArac> Araclar() {
     return araclar;
 }
 
-std::span<const TKonum> Konumlar(TKonumlar tur)
-{
+std::span<const TKonum> Konumlar(TKonumlar tur) {
     switch (tur) {
     case TKonumlar::OnArka:
         return onArka;
@@ -248,47 +251,38 @@ std::span<const TKonum> Konumlar(TKonumlar tur)
     return {};
 }
 
-std::span<const TSehir> Sehirler()
-{
+std::span<const TSehir> Sehirler() {
     return sehirler;
 }
 
-std::span<const char* const> KisiAdlari()
-{
+std::span<const char* const> KisiAdlari() {
     return kisiAdlari;
 }
 
-std::span<const char* const> Soyadlari()
-{
+std::span<const char* const> Soyadlari() {
     return soyadlari;
 }
 
-std::span<const char* const> FirmaOnAdlari()
-{
+std::span<const char* const> FirmaOnAdlari() {
     return firmaOnAdlari;
 }
 
-std::span<const char* const> FirmaFaaliyetleri()
-{
+std::span<const char* const> FirmaFaaliyetleri() {
     return firmaFaaliyetleri;
 }
 
-std::span<const char* const> FirmaTurleri()
-{
+std::span<const char* const> FirmaTurleri() {
     return firmaTurleri;
 }
 
-std::span<const char* const> SiparisMesajlari()
-{
+std::span<const char* const> SiparisMesajlari() {
     return siparisMesajlari;
 }
 
-std::span<const char* const> DagiticiNotlari()
-{
+std::span<const char* const> DagiticiNotlari() {
     return dagiticiNotlari;
 }
 
-QStringList Parcala(const char* hucre, char ayrac)
-{
+QStringList Parcala(const char* hucre, char ayrac) {
     return QString::fromUtf8(hucre).split(QLatin1Char(ayrac), Qt::SkipEmptyParts);
 }

@@ -40,41 +40,35 @@ const TKullanici kullanicilar[] = {
 constexpr int demoCariAdedi = 3;
 
 // Arguments of one call are evaluated in no fixed order, so each draw is a statement of its own.
-QString Telefon(TRastgele& r, const QString& alanKodu)
-{
+QString Telefon(TRastgele& r, const QString& alanKodu) {
     const QString a = r.Rakamlar(3);
     const QString b = r.Rakamlar(2);
     const QString c = r.Rakamlar(2);
     return alanKodu + QStringLiteral(" %1 %2 %3").arg(a, b, c);
 }
 
-QString Gsm(TRastgele& r)
-{
+QString Gsm(TRastgele& r) {
     static const char* const onekler[] = {"0532", "0533", "0542", "0505", "0555", "0544"};
     return Telefon(r, Yazi(r.Sec(onekler)));
 }
 
-QString KisiAdi(TRastgele& r)
-{
+QString KisiAdi(TRastgele& r) {
     const QString ad = Yazi(r.Sec(KisiAdlari()));
     return ad + QLatin1Char(' ') + Yazi(r.Sec(Soyadlari()));
 }
 
-QString FirmaAdi(TRastgele& r, const QString& onAd)
-{
+QString FirmaAdi(TRastgele& r, const QString& onAd) {
     const QString tur = Yazi(r.Sec(FirmaTurleri()));
     QString ad = onAd + QLatin1Char(' ') + Yazi(r.Sec(FirmaFaaliyetleri()));
     return tur.isEmpty() ? ad : ad + QLatin1Char(' ') + tur;
 }
 
 // A customer's first words as an e-mail domain: "ÖZ ANADOLU" → "ozanadolu".
-QString AlanAdi(const QString& onAd)
-{
+QString AlanAdi(const QString& onAd) {
     return AramaAnahtari(onAd).toLower();
 }
 
-QVariantList CariSatiri(TRastgele& r, int cariNo, int saticiNo, TCariOzeti& ozet)
-{
+QVariantList CariSatiri(TRastgele& r, int cariNo, int saticiNo, TCariOzeti& ozet) {
     const int sehirSirasi = r.Aralik(0, static_cast<int>(Sehirler().size()) - 1);
     const TSehir& sehir = Sehirler()[static_cast<size_t>(sehirSirasi)];
     const QStringList ilceler = Parcala(sehir.ilceler, ',');
@@ -89,8 +83,8 @@ QVariantList CariSatiri(TRastgele& r, int cariNo, int saticiNo, TCariOzeti& ozet
 
     ozet.cariNo = cariNo;
     ozet.saticiNo = saticiNo;
-    ozet.kod = QStringLiteral("120.%1.%2").arg(sehirSirasi + 1, 2, 10, QLatin1Char('0')).arg(cariNo, 3, 10,
-                                                                                              QLatin1Char('0'));
+    ozet.kod =
+        QStringLiteral("120.%1.%2").arg(sehirSirasi + 1, 2, 10, QLatin1Char('0')).arg(cariNo, 3, 10, QLatin1Char('0'));
     ozet.adi = FirmaAdi(r, onAd);
     ozet.vade = r.Sec(vadeler);
     const QString tel2 = r.Olasilik(0.5) ? Telefon(r, alanKodu) : QString();
@@ -125,15 +119,33 @@ QVariantList CariSatiri(TRastgele& r, int cariNo, int saticiNo, TCariOzeti& ozet
 }
 
 const QStringList cariSutunlari = {
-    QStringLiteral("CARINO"),        QStringLiteral("CARIKOD"),      QStringLiteral("CARIADI"),
-    QStringLiteral("ADRES1"),        QStringLiteral("ADRES2"),       QStringLiteral("ILCE"),
-    QStringLiteral("IL"),            QStringLiteral("ULKE"),         QStringLiteral("TEL1"),
-    QStringLiteral("TEL2"),          QStringLiteral("FAX1"),         QStringLiteral("FAX2"),
-    QStringLiteral("GSM"),           QStringLiteral("EMAIL"),        QStringLiteral("VERGIDAIRESI"),
-    QStringLiteral("VERGINO"),       QStringLiteral("YETKILI"),      QStringLiteral("ANAGRUP"),
-    QStringLiteral("ALTGRUP"),       QStringLiteral("OZELKOD"),      QStringLiteral("KOD1"),
-    QStringLiteral("KOD2"),          QStringLiteral("INDIRIM"),      QStringLiteral("VADE"),
-    QStringLiteral("VADEKONTROLGUN"), QStringLiteral("SATICINO"),    QStringLiteral("SIPARISALINIR"),
+    QStringLiteral("CARINO"),
+    QStringLiteral("CARIKOD"),
+    QStringLiteral("CARIADI"),
+    QStringLiteral("ADRES1"),
+    QStringLiteral("ADRES2"),
+    QStringLiteral("ILCE"),
+    QStringLiteral("IL"),
+    QStringLiteral("ULKE"),
+    QStringLiteral("TEL1"),
+    QStringLiteral("TEL2"),
+    QStringLiteral("FAX1"),
+    QStringLiteral("FAX2"),
+    QStringLiteral("GSM"),
+    QStringLiteral("EMAIL"),
+    QStringLiteral("VERGIDAIRESI"),
+    QStringLiteral("VERGINO"),
+    QStringLiteral("YETKILI"),
+    QStringLiteral("ANAGRUP"),
+    QStringLiteral("ALTGRUP"),
+    QStringLiteral("OZELKOD"),
+    QStringLiteral("KOD1"),
+    QStringLiteral("KOD2"),
+    QStringLiteral("INDIRIM"),
+    QStringLiteral("VADE"),
+    QStringLiteral("VADEKONTROLGUN"),
+    QStringLiteral("SATICINO"),
+    QStringLiteral("SIPARISALINIR"),
 };
 
 struct TIndirimKurali {
@@ -142,8 +154,7 @@ struct TIndirimKurali {
 };
 
 // The first demo customer has one rule of every kind, so each lookup path has a known answer.
-std::vector<TIndirimKurali> DemoKurallari(int cariNo)
-{
+std::vector<TIndirimKurali> DemoKurallari(int cariNo) {
     if (cariNo == 1)
         return {{QString(), QString(), {10, 0, 0, 0}},
                 {QStringLiteral("BOSCH"), QString(), {15, 5, 0, 0}},
@@ -154,22 +165,21 @@ std::vector<TIndirimKurali> DemoKurallari(int cariNo)
     return {};
 }
 
-std::vector<TIndirimKurali> RastgeleKurallar(TRastgele& r)
-{
+std::vector<TIndirimKurali> RastgeleKurallar(TRastgele& r) {
     std::vector<TIndirimKurali> kurallar;
     if (r.Olasilik(0.6))
         kurallar.push_back({QString(), QString(), {5.0 * r.Aralik(1, 4), r.Olasilik(0.3) ? 5.0 : 0.0, 0, 0}});
     const int markaKurali = r.Aralik(0, 2);
     for (int i = 0; i < markaKurali; ++i)
-        kurallar.push_back({Yazi(r.Sec(UreticiMarkalar()).adi), QString(),
+        kurallar.push_back({Yazi(r.Sec(UreticiMarkalar()).adi),
+                            QString(),
                             {5.0 * r.Aralik(2, 6), r.Olasilik(0.5) ? 5.0 : 0.0, r.Olasilik(0.1) ? 2.0 : 0.0, 0}});
     if (r.Olasilik(0.4))
         kurallar.push_back({QString(), Yazi(r.Sec(AnaGruplar()).adi), {5.0 * r.Aralik(2, 5), 0, 0, 0}});
     return kurallar;
 }
 
-void KurallariYaz(TEkleyici& ekleyici, int& siraNo, int cariNo, const std::vector<TIndirimKurali>& kurallar)
-{
+void KurallariYaz(TEkleyici& ekleyici, int& siraNo, int cariNo, const std::vector<TIndirimKurali>& kurallar) {
     std::set<std::pair<QString, QString>> yazilanlar;
     for (const TIndirimKurali& k : kurallar) {
         if (!yazilanlar.insert({k.marka, k.anaGrup}).second)
@@ -178,8 +188,7 @@ void KurallariYaz(TEkleyici& ekleyici, int& siraNo, int cariNo, const std::vecto
     }
 }
 
-QString SaticiKullanicisi(int saticiNo)
-{
+QString SaticiKullanicisi(int saticiNo) {
     for (const TKullanici& k : kullanicilar) {
         if (k.cariNo == 0 && k.saticiNo == saticiNo)
             return Yazi(k.adi);
@@ -187,8 +196,7 @@ QString SaticiKullanicisi(int saticiNo)
     return {};
 }
 
-int KullaniciSiraNo(const QString& ad)
-{
+int KullaniciSiraNo(const QString& ad) {
     int sira = 0;
     for (const TKullanici& k : kullanicilar) {
         ++sira;
@@ -199,8 +207,7 @@ int KullaniciSiraNo(const QString& ad)
 }
 
 // Who places a customer's orders in the demo: its own active dealer user, else its representative.
-void VereniBelirle(TCariOzeti& cari)
-{
+void VereniBelirle(TCariOzeti& cari) {
     for (const TKullanici& k : kullanicilar) {
         if (k.cariNo == cari.cariNo && k.aktif) {
             cari.veren = Yazi(k.adi);
@@ -216,8 +223,7 @@ void VereniBelirle(TCariOzeti& cari)
 
 } // namespace
 
-void SaticilariYaz(TTohumBaglami& b)
-{
+void SaticilariYaz(TTohumBaglami& b) {
     TEkleyici ekleyici(b.db, QStringLiteral("SATICILAR"),
                        {QStringLiteral("SATICINO"), QStringLiteral("SATICIADI"), QStringLiteral("SATICITELEFON"),
                         QStringLiteral("SATICIMAIL")});
@@ -226,8 +232,7 @@ void SaticilariYaz(TTohumBaglami& b)
         ekleyici.Ekle({++no, Yazi(s.adi), Yazi(s.telefon), Yazi(s.mail)});
 }
 
-void CarileriYaz(TTohumBaglami& b)
-{
+void CarileriYaz(TTohumBaglami& b) {
     TRastgele r = b.Akis(2);
     TEkleyici cari(b.db, QStringLiteral("CARILER"), cariSutunlari);
     TEkleyici indirim(b.db, QStringLiteral("CARI_INDIRIMLERI"),
@@ -246,8 +251,7 @@ void CarileriYaz(TTohumBaglami& b)
     }
 }
 
-void KullanicilariYaz(TTohumBaglami& b)
-{
+void KullanicilariYaz(TTohumBaglami& b) {
     TEkleyici ekleyici(b.db, QStringLiteral("KULLANICILAR"),
                        {QStringLiteral("SIRANO"), QStringLiteral("ADI"), QStringLiteral("SIFRE"),
                         QStringLiteral("AKTIF"), QStringLiteral("MUSTERITIPI"), QStringLiteral("EMAIL"),

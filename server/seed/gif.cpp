@@ -4,30 +4,27 @@
 
 namespace {
 
-constexpr int enKucukKodBoyu = 8;                   // LZW minimum code size: 256 palette entries
-constexpr int temizleKodu = 1 << enKucukKodBoyu;    // 256
-constexpr int bitisKodu = temizleKodu + 1;          // 257
-constexpr int kodGenisligi = enKucukKodBoyu + 1;    // 9 bits
+constexpr int enKucukKodBoyu = 8;                // LZW minimum code size: 256 palette entries
+constexpr int temizleKodu = 1 << enKucukKodBoyu; // 256
+constexpr int bitisKodu = temizleKodu + 1;       // 257
+constexpr int kodGenisligi = enKucukKodBoyu + 1; // 9 bits
 // After a clear code the decoder adds one table entry per code after the first and widens the
 // codes when the table reaches 512 entries (after 255 codes); a clear after at most 254 literal
 // codes keeps every code 9 bits wide.
 constexpr int temizlemeAraligi = (1 << kodGenisligi) - temizleKodu - 2;
 
-int KupBileseni(int deger)
-{
+int KupBileseni(int deger) {
     return (deger + 25) / 51; // 0..5
 }
 
-int PaletSirasi(QRgb renk)
-{
+int PaletSirasi(QRgb renk) {
     return KupBileseni(qRed(renk)) * 36 + KupBileseni(qGreen(renk)) * 6 + KupBileseni(qBlue(renk));
 }
 
 // Writes LZW codes least significant bit first and packs the bytes into sub-blocks.
 class TBitYazici {
 public:
-    void Yaz(int kod)
-    {
+    void Yaz(int kod) {
         m_tampon |= static_cast<std::uint32_t>(kod) << m_bitler;
         m_bitler += kodGenisligi;
         while (m_bitler >= 8) {
@@ -37,8 +34,7 @@ public:
         }
     }
 
-    QByteArray AltBloklar()
-    {
+    QByteArray AltBloklar() {
         if (m_bitler > 0)
             m_baytlar.append(static_cast<char>(m_tampon & 0xFF));
         m_bitler = 0;
@@ -58,19 +54,16 @@ private:
     int m_bitler = 0;
 };
 
-void Kisa(QByteArray& cikti, int deger)
-{
+void Kisa(QByteArray& cikti, int deger) {
     cikti.append(static_cast<char>(deger & 0xFF));
     cikti.append(static_cast<char>((deger >> 8) & 0xFF));
 }
 
-void Bayt(QByteArray& cikti, int deger)
-{
+void Bayt(QByteArray& cikti, int deger) {
     cikti.append(static_cast<char>(deger));
 }
 
-void BaslikYaz(QByteArray& cikti, QSize boyut)
-{
+void BaslikYaz(QByteArray& cikti, QSize boyut) {
     cikti.append("GIF89a");
     Kisa(cikti, boyut.width());
     Kisa(cikti, boyut.height());
@@ -85,8 +78,7 @@ void BaslikYaz(QByteArray& cikti, QSize boyut)
     }
 }
 
-void DonguYaz(QByteArray& cikti)
-{
+void DonguYaz(QByteArray& cikti) {
     Bayt(cikti, 0x21);
     Bayt(cikti, 0xFF);
     Bayt(cikti, 11);
@@ -97,8 +89,7 @@ void DonguYaz(QByteArray& cikti)
     Bayt(cikti, 0);
 }
 
-void GecikmeYaz(QByteArray& cikti, int gecikme)
-{
+void GecikmeYaz(QByteArray& cikti, int gecikme) {
     Bayt(cikti, 0x21);
     Bayt(cikti, 0xF9);
     Bayt(cikti, 4);
@@ -108,8 +99,7 @@ void GecikmeYaz(QByteArray& cikti, int gecikme)
     Bayt(cikti, 0);
 }
 
-QByteArray PikselKodlari(const QImage& kare)
-{
+QByteArray PikselKodlari(const QImage& kare) {
     TBitYazici yazici;
     int sayac = 0;
     yazici.Yaz(temizleKodu);
@@ -128,8 +118,7 @@ QByteArray PikselKodlari(const QImage& kare)
     return yazici.AltBloklar();
 }
 
-void KareYaz(QByteArray& cikti, const QImage& kare)
-{
+void KareYaz(QByteArray& cikti, const QImage& kare) {
     Bayt(cikti, 0x2C);
     Kisa(cikti, 0);
     Kisa(cikti, 0);
@@ -142,13 +131,11 @@ void KareYaz(QByteArray& cikti, const QImage& kare)
 
 } // namespace
 
-QRgb GifPaletRengi(QRgb renk)
-{
+QRgb GifPaletRengi(QRgb renk) {
     return qRgb(KupBileseni(qRed(renk)) * 51, KupBileseni(qGreen(renk)) * 51, KupBileseni(qBlue(renk)) * 51);
 }
 
-QByteArray GifKodla(const QList<QImage>& kareler, int gecikme)
-{
+QByteArray GifKodla(const QList<QImage>& kareler, int gecikme) {
     if (kareler.isEmpty())
         return {};
     const QSize boyut = kareler.first().size();

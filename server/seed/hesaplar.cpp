@@ -39,8 +39,7 @@ struct THareket {
     QString aciklama;
 };
 
-double Toplam(const std::vector<TFaturaSatiri>& satirlar)
-{
+double Toplam(const std::vector<TFaturaSatiri>& satirlar) {
     double net = 0, vergi = 0;
     for (const TFaturaSatiri& s : satirlar) {
         const TSatirTutarlari t = SatirTutarlariHesapla(s.miktar, s.birimFiyat, s.indirim, s.kdv);
@@ -51,15 +50,14 @@ double Toplam(const std::vector<TFaturaSatiri>& satirlar)
 }
 
 // Delivered order lines of a customer, one invoice per order.
-std::vector<THareket> Faturalar(TTohumBaglami& b, TRastgele& r, const TCariOzeti& cari)
-{
-    QSqlQuery sorgu = Calistir(
-        b.db,
-        QStringLiteral("SELECT s.IDNO, s.TARIH, l.STOK_STOKNO, l.TESLIMEDILEN, l.BIRIMFIYAT, l.INDIRIMORANI1, "
-                       "l.INDIRIMORANI2, l.INDIRIMORANI3, l.INDIRIMORANI4, l.KDV FROM SIPARISLER s "
-                       "JOIN SIPARIS_SATIRLARI l ON l.IDNO = s.IDNO WHERE s.CARINO = ? AND l.TESLIMEDILEN > 0 "
-                       "ORDER BY s.IDNO, l.SIRANO"),
-        {cari.cariNo});
+std::vector<THareket> Faturalar(TTohumBaglami& b, TRastgele& r, const TCariOzeti& cari) {
+    QSqlQuery sorgu =
+        Calistir(b.db,
+                 QStringLiteral("SELECT s.IDNO, s.TARIH, l.STOK_STOKNO, l.TESLIMEDILEN, l.BIRIMFIYAT, l.INDIRIMORANI1, "
+                                "l.INDIRIMORANI2, l.INDIRIMORANI3, l.INDIRIMORANI4, l.KDV FROM SIPARISLER s "
+                                "JOIN SIPARIS_SATIRLARI l ON l.IDNO = s.IDNO WHERE s.CARINO = ? AND l.TESLIMEDILEN > 0 "
+                                "ORDER BY s.IDNO, l.SIRANO"),
+                 {cari.cariNo});
     std::vector<THareket> faturalar;
     const double bugun = b.Gun(0);
     while (sorgu.next()) {
@@ -74,8 +72,9 @@ std::vector<THareket> Faturalar(TTohumBaglami& b, TRastgele& r, const TCariOzeti
             f.aciklama = QStringLiteral("Sipariş No: %1").arg(siparisNo);
             faturalar.push_back(std::move(f));
         }
-        TFaturaSatiri s{sorgu.value(2).toInt(), sorgu.value(3).toDouble(), sorgu.value(4).toDouble(),
-                        sorgu.value(9).toDouble(), {}, faturalar.back().saat};
+        TFaturaSatiri s{
+            sorgu.value(2).toInt(), sorgu.value(3).toDouble(), sorgu.value(4).toDouble(), sorgu.value(9).toDouble(), {},
+            faturalar.back().saat};
         for (int i = 0; i < 4; ++i)
             s.indirim.oran[static_cast<size_t>(i)] = sorgu.value(5 + i).toDouble();
         faturalar.back().satirlar.push_back(s);
@@ -86,15 +85,15 @@ std::vector<THareket> Faturalar(TTohumBaglami& b, TRastgele& r, const TCariOzeti
 }
 
 // A return of part of one line of an invoice, some days later.
-THareket Iade(TTohumBaglami& b, TRastgele& r, const THareket& fatura)
-{
+THareket Iade(TTohumBaglami& b, TRastgele& r, const THareket& fatura) {
     THareket iade;
     iade.tur = THareketTuru::Iade;
     const double bugun = b.Gun(0);
     const TTohumBaglami::TAn an = b.An(0, r);
     iade.tarih = std::min(std::floor(fatura.tarih) + r.Aralik(3, 15), bugun) + (an.ole - bugun);
     iade.saat = an.saat;
-    TFaturaSatiri satir = fatura.satirlar.at(static_cast<size_t>(r.Aralik(0, static_cast<int>(fatura.satirlar.size()) - 1)));
+    TFaturaSatiri satir =
+        fatura.satirlar.at(static_cast<size_t>(r.Aralik(0, static_cast<int>(fatura.satirlar.size()) - 1)));
     satir.miktar = r.Aralik(1, static_cast<int>(satir.miktar));
     satir.saat = an.saat;
     iade.satirlar.push_back(satir);
@@ -104,8 +103,7 @@ THareket Iade(TTohumBaglami& b, TRastgele& r, const THareket& fatura)
     return iade;
 }
 
-double Bakiye(const std::vector<THareket>& hareketler, double tarih)
-{
+double Bakiye(const std::vector<THareket>& hareketler, double tarih) {
     double bakiye = 0;
     for (const THareket& h : hareketler) {
         if (h.tarih < tarih)
@@ -114,8 +112,7 @@ double Bakiye(const std::vector<THareket>& hareketler, double tarih)
     return bakiye;
 }
 
-std::vector<TTahsilatSatiri> OdemeSatirlari(TRastgele& r, double tutar, double tarih)
-{
+std::vector<TTahsilatSatiri> OdemeSatirlari(TRastgele& r, double tutar, double tarih) {
     static const char* const cinsler[] = {"Nakit", "Çek", "Senet", "Havale/EFT"};
     static const char* const bankalar[] = {"Ziraat Bankası", "İş Bankası", "Garanti BBVA", "Yapı Kredi", "Akbank"};
     const int adet = r.Aralik(1, 3);
@@ -136,8 +133,7 @@ std::vector<TTahsilatSatiri> OdemeSatirlari(TRastgele& r, double tutar, double t
     return satirlar;
 }
 
-THareket Tahsilat(TTohumBaglami& b, TRastgele& r, int geriGun, double tutar, bool sanalPos)
-{
+THareket Tahsilat(TTohumBaglami& b, TRastgele& r, int geriGun, double tutar, bool sanalPos) {
     THareket h;
     h.tur = THareketTuru::Tahsilat;
     const TTohumBaglami::TAn an = b.An(geriGun, r);
@@ -156,24 +152,22 @@ THareket Tahsilat(TTohumBaglami& b, TRastgele& r, int geriGun, double tutar, boo
     return h;
 }
 
-THareket Tediye(TTohumBaglami& b, TRastgele& r, int geriGun, double tutar)
-{
+THareket Tediye(TTohumBaglami& b, TRastgele& r, int geriGun, double tutar) {
     THareket h;
     h.tur = THareketTuru::Tediye;
     const TTohumBaglami::TAn an = b.An(geriGun, r);
     h.tarih = an.ole;
     h.saat = an.saat;
     h.borc = tutar;
-    h.odemeler.push_back({QStringLiteral("Havale/EFT"), tutar, std::floor(an.ole), QString(),
-                          QStringLiteral("Fazla ödeme iadesi")});
+    h.odemeler.push_back(
+        {QStringLiteral("Havale/EFT"), tutar, std::floor(an.ole), QString(), QStringLiteral("Fazla ödeme iadesi")});
     h.aciklama = QStringLiteral("Ödeme");
     return h;
 }
 
 // Roughly monthly, the customer pays part or all of what it owes; the first demo customer
 // pays its first instalment by card and once gets money back.
-void OdemeleriEkle(TTohumBaglami& b, TRastgele& r, const TCariOzeti& cari, std::vector<THareket>& hareketler)
-{
+void OdemeleriEkle(TTohumBaglami& b, TRastgele& r, const TCariOzeti& cari, std::vector<THareket>& hareketler) {
     bool ilk = true;
     for (int gun = 190 - r.Aralik(0, 15); gun >= 1; gun -= r.Aralik(20, 40)) {
         const double bakiye = Bakiye(hareketler, b.Gun(gun));
@@ -188,8 +182,7 @@ void OdemeleriEkle(TTohumBaglami& b, TRastgele& r, const TCariOzeti& cari, std::
         hareketler.push_back(Tediye(b, r, 25, 250.0));
 }
 
-std::vector<THareket> CariHareketleri(TTohumBaglami& b, TRastgele& r, const TCariOzeti& cari)
-{
+std::vector<THareket> CariHareketleri(TTohumBaglami& b, TRastgele& r, const TCariOzeti& cari) {
     std::vector<THareket> hareketler;
     if (r.Olasilik(0.8)) {
         THareket devir;
@@ -214,8 +207,7 @@ std::vector<THareket> CariHareketleri(TTohumBaglami& b, TRastgele& r, const TCar
     return hareketler;
 }
 
-QString TurAdi(THareketTuru tur)
-{
+QString TurAdi(THareketTuru tur) {
     switch (tur) {
     case THareketTuru::Devir:
         return QStringLiteral("Devir");
@@ -231,8 +223,7 @@ QString TurAdi(THareketTuru tur)
     return {};
 }
 
-QString EvrakOneki(THareketTuru tur)
-{
+QString EvrakOneki(THareketTuru tur) {
     switch (tur) {
     case THareketTuru::Satis:
         return QStringLiteral("SF");
@@ -274,10 +265,9 @@ THesapYazici::THesapYazici(TTohumBaglami& b)
     , m_fatura(b.db, QStringLiteral("FATURALAR"),
                {QStringLiteral("IDNO"), QStringLiteral("EVRAKNO"), QStringLiteral("STOKHAR_HAREKETTARIHI"),
                 QStringLiteral("STOKHAR_HAREKETTIPI2"), QStringLiteral("STOKHAR_VADE"), QStringLiteral("SATICINO"),
-                QStringLiteral("IRSALIYEEVRAKNO"), QStringLiteral("STOKHAR_IRSTARIHI"),
-                QStringLiteral("IRSALIYETIP2"), QStringLiteral("SIPARISIDNO"), QStringLiteral("TOPLAM"),
-                QStringLiteral("TOPLAMINDIRIM"), QStringLiteral("MATRAH"), QStringLiteral("KDVTUTAR"),
-                QStringLiteral("KDVDAHIL")})
+                QStringLiteral("IRSALIYEEVRAKNO"), QStringLiteral("STOKHAR_IRSTARIHI"), QStringLiteral("IRSALIYETIP2"),
+                QStringLiteral("SIPARISIDNO"), QStringLiteral("TOPLAM"), QStringLiteral("TOPLAMINDIRIM"),
+                QStringLiteral("MATRAH"), QStringLiteral("KDVTUTAR"), QStringLiteral("KDVDAHIL")})
     , m_faturaSatiri(b.db, QStringLiteral("FATURA_SATIRLARI"),
                      {QStringLiteral("SIRANO"), QStringLiteral("IDNO"), QStringLiteral("STOK_STOKNO"),
                       QStringLiteral("STOKHAR_MIKTAR"), QStringLiteral("STOKHAR_TLBIRIMFIYATI"),
@@ -292,18 +282,14 @@ THesapYazici::THesapYazici(TTohumBaglami& b)
                   QStringLiteral("EVRAKNO"), QStringLiteral("REF"), QStringLiteral("ACIKLAMA")})
     , m_sanalPos(b.db, QStringLiteral("SANALPOS_ODEMELERI"),
                  {QStringLiteral("SIRANO"), QStringLiteral("IDNO"), QStringLiteral("TARIH"), QStringLiteral("TUTAR"),
-                  QStringLiteral("KARTNO"), QStringLiteral("ONAYKODU"), QStringLiteral("PDF")})
-{
-}
+                  QStringLiteral("KARTNO"), QStringLiteral("ONAYKODU"), QStringLiteral("PDF")}) {}
 
-void THesapYazici::CariYaz(const TCariOzeti& cari)
-{
+void THesapYazici::CariYaz(const TCariOzeti& cari) {
     for (const THareket& h : CariHareketleri(m_b, r, cari))
         HareketYaz(cari, h);
 }
 
-void THesapYazici::HareketYaz(const TCariOzeti& cari, const THareket& h)
-{
+void THesapYazici::HareketYaz(const TCariOzeti& cari, const THareket& h) {
     const QString evrak = h.tur == THareketTuru::Devir
                               ? QStringLiteral("DEVİR")
                               : EvrakOneki(h.tur) + OleTarihinden(h.tarih).toString(QStringLiteral("yyyy")) +
@@ -316,8 +302,7 @@ void THesapYazici::HareketYaz(const TCariOzeti& cari, const THareket& h)
         OdemeYaz(cari, h, evrak);
 }
 
-void THesapYazici::FaturaYaz(const TCariOzeti& cari, const THareket& h, const QString& evrak)
-{
+void THesapYazici::FaturaYaz(const TCariOzeti& cari, const THareket& h, const QString& evrak) {
     const bool satis = h.tur == THareketTuru::Satis;
     double toplam = 0, indirim = 0, matrah = 0, kdv = 0;
     for (const TFaturaSatiri& s : h.satirlar) {
@@ -338,8 +323,7 @@ void THesapYazici::FaturaYaz(const TCariOzeti& cari, const THareket& h, const QS
                    Yuvarla2(toplam), Yuvarla2(indirim), matrah, kdv, Yuvarla2(matrah + kdv)});
 }
 
-void THesapYazici::OdemeYaz(const TCariOzeti& cari, const THareket& h, const QString& evrak)
-{
+void THesapYazici::OdemeYaz(const TCariOzeti& cari, const THareket& h, const QString& evrak) {
     int sira = 0;
     for (const TTahsilatSatiri& o : h.odemeler) {
         const QString ref = h.sanalPos ? QStringLiteral("POS-%1").arg(m_posNo + 1) : o.ref;
@@ -358,8 +342,7 @@ void THesapYazici::OdemeYaz(const TCariOzeti& cari, const THareket& h, const QSt
 
 } // namespace
 
-void HesaplariYaz(TTohumBaglami& b)
-{
+void HesaplariYaz(TTohumBaglami& b) {
     THesapYazici yazici(b);
     for (const TCariOzeti& cari : b.cariler)
         yazici.CariYaz(cari);

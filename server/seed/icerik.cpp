@@ -46,27 +46,24 @@ const char* const kayanYazi =
     "devam ediyor &nbsp;•&nbsp; Saat 16:00'ya kadar verilen siparişler <i>aynı gün</i> kargoda &nbsp;•&nbsp; "
     "Yeni ürünler için <u>Yeni Stoklar</u> sekmesine bakınız";
 
-void Ayar(const QSqlDatabase& db, const QString& anahtar, const QString& deger)
-{
+void Ayar(const QSqlDatabase& db, const QString& anahtar, const QString& deger) {
     Calistir(db, QStringLiteral("DELETE FROM AYARLAR WHERE ANAHTAR = ?"), {anahtar});
     Calistir(db, QStringLiteral("INSERT INTO AYARLAR (ANAHTAR, DEGER) VALUES (?, ?)"), {anahtar, deger});
 }
 
-void DuyurulariYaz(const TTohumBaglami& b)
-{
+void DuyurulariYaz(const TTohumBaglami& b) {
     TEkleyici ekleyici(b.db, QStringLiteral("DUYURULAR"),
                        {QStringLiteral("SIRANO"), QStringLiteral("SIRA"), QStringLiteral("BASLIK"),
                         QStringLiteral("RESIM"), QStringLiteral("ARAMA")});
     int no = 0;
     for (const TDuyuru& d : duyurular) {
         ++no;
-        ekleyici.Ekle({no, no * 10, Yazi(d.baslik), DuyuruResmi(Yazi(d.baslik), Yazi(d.altYazi), no - 1),
-                       Yazi(d.arama)});
+        ekleyici.Ekle(
+            {no, no * 10, Yazi(d.baslik), DuyuruResmi(Yazi(d.baslik), Yazi(d.altYazi), no - 1), Yazi(d.arama)});
     }
 }
 
-void BannerlariYaz(const TTohumBaglami& b)
-{
+void BannerlariYaz(const TTohumBaglami& b) {
     TEkleyici ekleyici(b.db, QStringLiteral("BANNERLAR"),
                        {QStringLiteral("BANNERNO"), QStringLiteral("BICIM"), QStringLiteral("RESIM")});
     ekleyici.Ekle({1, QStringLiteral("GIF"), UstBannerGif()});
@@ -76,8 +73,7 @@ void BannerlariYaz(const TTohumBaglami& b)
 
 } // namespace
 
-void TeslimVeKargoYaz(TTohumBaglami& b)
-{
+void TeslimVeKargoYaz(TTohumBaglami& b) {
     TEkleyici teslim(b.db, QStringLiteral("TESLIM_SEKILLERI"),
                      {QStringLiteral("TESLIMID"), QStringLiteral("ADI"), QStringLiteral("SIRA")});
     int no = 0;
@@ -104,8 +100,7 @@ void TeslimVeKargoYaz(TTohumBaglami& b)
     }
 }
 
-void IcerikYaz(TTohumBaglami& b)
-{
+void IcerikYaz(TTohumBaglami& b) {
     DuyurulariYaz(b);
     BannerlariYaz(b);
     Ayar(b.db, QStringLiteral("KAYANYAZI"), Yazi(kayanYazi));

@@ -1,7 +1,6 @@
 #include "server/seed/kodlar.h"
 
-QString KalipDoldur(QStringView kalip, TRastgele& rastgele)
-{
+QString KalipDoldur(QStringView kalip, TRastgele& rastgele) {
     QString kod;
     kod.reserve(kalip.size());
     for (const QChar c : kalip) {
@@ -17,8 +16,7 @@ QString KalipDoldur(QStringView kalip, TRastgele& rastgele)
     return kod;
 }
 
-QString Ean13(const QString& onikiRakam)
-{
+QString Ean13(const QString& onikiRakam) {
     // Weights 1 and 3 alternate from the left; the check digit tops the sum up to a multiple of 10.
     int toplam = 0;
     for (int i = 0; i < 12; ++i)

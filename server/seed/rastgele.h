@@ -11,15 +11,12 @@
 class TRastgele {
 public:
     explicit TRastgele(std::uint32_t tohum)
-        : m_motor(tohum)
-    {
-    }
+        : m_motor(tohum) {}
 
     std::uint32_t Sayi() { return static_cast<std::uint32_t>(m_motor()); }
 
     // Uniform in [enAz, enCok] (multiply-shift; the bias is far below anything visible here).
-    int Aralik(int enAz, int enCok)
-    {
+    int Aralik(int enAz, int enCok) {
         const auto genislik = static_cast<std::uint64_t>(static_cast<std::int64_t>(enCok) - enAz + 1);
         return enAz + static_cast<int>((Sayi() * genislik) >> 32);
     }
@@ -30,27 +27,21 @@ public:
     bool Olasilik(double p) { return Oran() < p; }
 
     // Uniform in [enAz, enCok), rounded to two decimals.
-    double Tutar(double enAz, double enCok)
-    {
+    double Tutar(double enAz, double enCok) {
         const double d = enAz + Oran() * (enCok - enAz);
         return static_cast<double>(static_cast<std::int64_t>(d * 100.0 + 0.5)) / 100.0;
     }
 
-    template <typename T>
-    const T& Sec(std::span<const T> secenekler)
-    {
+    template <typename T> const T& Sec(std::span<const T> secenekler) {
         return secenekler[static_cast<size_t>(Aralik(0, static_cast<int>(secenekler.size()) - 1))];
     }
 
-    template <typename T, size_t N>
-    const T& Sec(const T (&secenekler)[N])
-    {
+    template <typename T, size_t N> const T& Sec(const T (&secenekler)[N]) {
         return Sec(std::span<const T>(secenekler));
     }
 
     // An index drawn by weight.
-    int Agirlikli(std::span<const int> agirliklar)
-    {
+    int Agirlikli(std::span<const int> agirliklar) {
         int toplam = 0;
         for (const int a : agirliklar)
             toplam += a;
@@ -66,8 +57,7 @@ public:
     QChar Rakam() { return QChar(char16_t(u'0' + Aralik(0, 9))); }
     QChar Harf() { return QChar(char16_t(u'A' + Aralik(0, 25))); }
 
-    QString Rakamlar(int adet)
-    {
+    QString Rakamlar(int adet) {
         QString s;
         for (int i = 0; i < adet; ++i)
             s.append(Rakam());

@@ -20,16 +20,14 @@ const QString yaziTipi = QStringLiteral("DejaVu Sans");
 constexpr QSize stokResmiBoyu(160, 120);
 constexpr int cizimYuksekligi = 84;
 
-QFont YaziTipi(int piksel, bool kalin = false)
-{
-    QFont f(yaziTipi);
+QFont YaziTipi(int piksel, bool kalin = false, const QString& aile = yaziTipi) {
+    QFont f(aile);
     f.setPixelSize(piksel);
     f.setBold(kalin);
     return f;
 }
 
-QByteArray Kaydet(const QImage& resim, const char* bicim, int kalite = -1)
-{
+QByteArray Kaydet(const QImage& resim, const char* bicim, int kalite = -1) {
     QByteArray baytlar;
     QBuffer tampon(&baytlar);
     tampon.open(QIODevice::WriteOnly);
@@ -37,8 +35,7 @@ QByteArray Kaydet(const QImage& resim, const char* bicim, int kalite = -1)
     return baytlar;
 }
 
-void BalataCiz(QPainter& p)
-{
+void BalataCiz(QPainter& p) {
     p.setBrush(QColor(90, 90, 95));
     p.drawRoundedRect(QRectF(30, 18, 100, 22), 6, 6);
     p.drawRoundedRect(QRectF(30, 48, 100, 22), 6, 6);
@@ -47,8 +44,7 @@ void BalataCiz(QPainter& p)
     p.drawRoundedRect(QRectF(38, 52, 84, 14), 5, 5);
 }
 
-void DiskCiz(QPainter& p)
-{
+void DiskCiz(QPainter& p) {
     p.setBrush(QColor(170, 172, 178));
     p.drawEllipse(QPointF(80, 44), 38, 38);
     p.setBrush(QColor(110, 112, 118));
@@ -60,8 +56,7 @@ void DiskCiz(QPainter& p)
     }
 }
 
-void FiltreCiz(QPainter& p)
-{
+void FiltreCiz(QPainter& p) {
     p.setBrush(QColor(30, 90, 170));
     p.drawRect(QRectF(52, 18, 56, 56));
     p.drawEllipse(QRectF(52, 66, 56, 16));
@@ -71,8 +66,7 @@ void FiltreCiz(QPainter& p)
     p.drawEllipse(QRectF(70, 14, 20, 8));
 }
 
-void AmortisorCiz(QPainter& p)
-{
+void AmortisorCiz(QPainter& p) {
     p.setBrush(QColor(40, 40, 40));
     p.drawRect(QRectF(74, 6, 12, 30));
     p.setBrush(QColor(200, 40, 40));
@@ -86,8 +80,7 @@ void AmortisorCiz(QPainter& p)
     p.drawPath(yay);
 }
 
-void KayisCiz(QPainter& p)
-{
+void KayisCiz(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(30, 30, 30), 9));
     p.drawRoundedRect(QRectF(24, 16, 112, 56), 28, 28);
@@ -97,8 +90,7 @@ void KayisCiz(QPainter& p)
     p.drawEllipse(QPointF(110, 44), 11, 11);
 }
 
-void LambaCiz(QPainter& p)
-{
+void LambaCiz(QPainter& p) {
     p.setBrush(QColor(240, 230, 150));
     p.drawEllipse(QRectF(30, 18, 70, 52));
     p.setPen(QPen(QColor(230, 160, 0), 3));
@@ -106,8 +98,7 @@ void LambaCiz(QPainter& p)
         p.drawLine(QPointF(104, 26 + i * 12), QPointF(134, 20 + i * 16));
 }
 
-void ElektrikCiz(QPainter& p)
-{
+void ElektrikCiz(QPainter& p) {
     p.setBrush(QColor(60, 60, 70));
     p.drawRoundedRect(QRectF(40, 14, 80, 62), 8, 8);
     QPainterPath simsek;
@@ -122,8 +113,7 @@ void ElektrikCiz(QPainter& p)
     p.drawPath(simsek);
 }
 
-void SiviCiz(QPainter& p)
-{
+void SiviCiz(QPainter& p) {
     p.setBrush(QColor(20, 120, 60));
     p.drawRoundedRect(QRectF(50, 22, 60, 58), 6, 6);
     p.drawRect(QRectF(86, 10, 14, 14));
@@ -131,8 +121,7 @@ void SiviCiz(QPainter& p)
     p.drawRect(QRectF(58, 40, 44, 22));
 }
 
-void GenelCiz(QPainter& p)
-{
+void GenelCiz(QPainter& p) {
     QPainterPath disli;
     const int dis = 10;
     for (int i = 0; i < dis * 2; ++i) {
@@ -151,8 +140,7 @@ void GenelCiz(QPainter& p)
     p.drawEllipse(QPointF(80, 44), 10, 10);
 }
 
-void ParcaCiz(QPainter& p, TCizim cizim)
-{
+void ParcaCiz(QPainter& p, TCizim cizim) {
     switch (cizim) {
     case TCizim::Balata:
         return BalataCiz(p);
@@ -175,8 +163,7 @@ void ParcaCiz(QPainter& p, TCizim cizim)
     }
 }
 
-QImage BannerKaresi(QSize boyut, QColor zemin, const QString& yazi, const QString& altYazi, QColor yaziRengi)
-{
+QImage BannerKaresi(QSize boyut, QColor zemin, const QString& yazi, const QString& altYazi, QColor yaziRengi) {
     QImage kare(boyut, QImage::Format_RGB32);
     kare.fill(zemin);
     QPainter p(&kare);
@@ -191,8 +178,7 @@ QImage BannerKaresi(QSize boyut, QColor zemin, const QString& yazi, const QStrin
 
 // Qt writes the time of writing as the PDF's creation date; it is replaced by a fixed time of
 // the same length, so the file's offsets stay right.
-QByteArray TarihiSabitle(QByteArray pdf, const QDateTime& zaman)
-{
+QByteArray TarihiSabitle(QByteArray pdf, const QDateTime& zaman) {
     static const QRegularExpression tarih(QStringLiteral("/CreationDate \\(D:([0-9]{14})"));
     const QRegularExpressionMatch eslesme = tarih.match(QString::fromLatin1(pdf));
     if (eslesme.hasMatch())
@@ -202,8 +188,7 @@ QByteArray TarihiSabitle(QByteArray pdf, const QDateTime& zaman)
 
 } // namespace
 
-const QImage& TStokResmiCizici::Taban(TCizim cizim)
-{
+const QImage& TStokResmiCizici::Taban(TCizim cizim) {
     auto it = m_tabanlar.find(cizim);
     if (it != m_tabanlar.end())
         return it->second;
@@ -217,8 +202,7 @@ const QImage& TStokResmiCizici::Taban(TCizim cizim)
     return m_tabanlar.emplace(cizim, taban).first->second;
 }
 
-QByteArray TStokResmiCizici::Ciz(TCizim cizim, const QString& kod, const QString& marka)
-{
+QByteArray TStokResmiCizici::Ciz(TCizim cizim, const QString& kod, const QString& marka) {
     QImage resim = Taban(cizim).copy();
     QPainter p(&resim);
     p.setPen(QColor(20, 20, 20));
@@ -231,8 +215,7 @@ QByteArray TStokResmiCizici::Ciz(TCizim cizim, const QString& kod, const QString
     return Kaydet(resim, "JPG", 70);
 }
 
-QByteArray DuyuruResmi(const QString& baslik, const QString& altYazi, int renkSirasi)
-{
+QByteArray DuyuruResmi(const QString& baslik, const QString& altYazi, int renkSirasi) {
     static const QColor renkler[][2] = {{QColor(180, 20, 30), QColor(90, 0, 10)},
                                         {QColor(0, 90, 160), QColor(0, 30, 80)},
                                         {QColor(20, 130, 70), QColor(0, 60, 30)},
@@ -258,8 +241,7 @@ QByteArray DuyuruResmi(const QString& baslik, const QString& altYazi, int renkSi
     return Kaydet(resim, "JPG", 80);
 }
 
-QByteArray UstBannerGif()
-{
+QByteArray UstBannerGif() {
     const QSize boyut(409, 100);
     return GifKodla({BannerKaresi(boyut, QColor(0, 51, 102), QStringLiteral("TEVRANO OTOMOTİV"),
                                   QStringLiteral("Yedek Parça B2B Sipariş Sistemi"), Qt::white),
@@ -268,15 +250,13 @@ QByteArray UstBannerGif()
                     150);
 }
 
-QByteArray SeritBannerGif()
-{
+QByteArray SeritBannerGif() {
     return GifKodla({BannerKaresi(QSize(1000, 60), QColor(255, 255, 204),
                                   QStringLiteral("Saat 16:00'ya kadar verilen siparişler aynı gün kargoda"),
                                   QStringLiteral("Tevrano Otomotiv"), QColor(153, 0, 0))});
 }
 
-QByteArray AltBannerBmp()
-{
+QByteArray AltBannerBmp() {
     QImage serit(1200, 50, QImage::Format_RGB888);
     serit.fill(QColor(226, 234, 241));
     QPainter p(&serit);
@@ -296,8 +276,7 @@ QByteArray AltBannerBmp()
     return Kaydet(serit, "BMP");
 }
 
-QByteArray SanalPosDekontu(const TDekontBilgisi& d)
-{
+QByteArray SanalPosDekontu(const TDekontBilgisi& d) {
     QByteArray pdf;
     QBuffer tampon(&pdf);
     tampon.open(QIODevice::WriteOnly);
@@ -309,9 +288,10 @@ QByteArray SanalPosDekontu(const TDekontBilgisi& d)
         yazici.setTitle(QStringLiteral("Sanal POS Ödeme Dekontu %1").arg(d.posNo));
         QPainter p(&yazici);
         const QLocale tr(QLocale::Turkish, QLocale::Turkey);
-        p.setFont(YaziTipi(28, true));
-        p.drawText(QRect(0, 40, 780, 60), Qt::AlignCenter, QStringLiteral("SANAL POS ÖDEME DEKONTU"));
-        p.setFont(YaziTipi(18));
+        p.setFont(YaziTipi(34, true));
+        p.drawText(QRect(0, 40, 870, 70), Qt::AlignCenter, QStringLiteral("SANAL POS ÖDEME DEKONTU"));
+        // A fixed-pitch font keeps the colons of the padded captions in one column.
+        p.setFont(YaziTipi(22, false, QStringLiteral("DejaVu Sans Mono")));
         const QString satirlar[] = {
             QStringLiteral("TEVRANO OTOMOTİV SAN. VE TİC. A.Ş."),
             QString(),
@@ -324,10 +304,10 @@ QByteArray SanalPosDekontu(const TDekontBilgisi& d)
             QString(),
             QStringLiteral("Bu belge elektronik ortamda oluşturulmuştur."),
         };
-        int y = 140;
+        int y = 150;
         for (const QString& satir : satirlar) {
-            p.drawText(QRect(50, y, 700, 36), Qt::AlignLeft | Qt::AlignVCenter, satir);
-            y += 40;
+            p.drawText(QRect(60, y, 800, 40), Qt::AlignLeft | Qt::AlignVCenter, satir);
+            y += 46;
         }
     }
     return TarihiSabitle(pdf, d.zaman);

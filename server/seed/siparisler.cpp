@@ -15,29 +15,43 @@ enum TDurum { Alindi = 1, Onaylandi, Goruldu, ParcaliHazirlandi, Hazirlandi, Sev
 
 // Lines of a basket and of an order share these columns, in this order.
 const QStringList satirSutunlari = {
-    QStringLiteral("STOK_STOKNO"),   QStringLiteral("BARKOD"),        QStringLiteral("STOKADI"),
-    QStringLiteral("MIKTAR"),        QStringLiteral("BIRIMFIYAT"),    QStringLiteral("INDIRIMORANI1"),
-    QStringLiteral("INDIRIMORANI2"), QStringLiteral("INDIRIMORANI3"), QStringLiteral("INDIRIMORANI4"),
-    QStringLiteral("NETBIRIMFIYAT"), QStringLiteral("TUTAR"),         QStringLiteral("INDIRIMTUTAR"),
-    QStringLiteral("NETTUTAR"),      QStringLiteral("KDV"),           QStringLiteral("VERGITUTARI"),
-    QStringLiteral("KDVLITUTAR"),    QStringLiteral("K"),             QStringLiteral("VEREN"),
-    QStringLiteral("VERENIDNO"),     QStringLiteral("VERENSIRANO"),   QStringLiteral("TARIH"),
+    QStringLiteral("STOK_STOKNO"),
+    QStringLiteral("BARKOD"),
+    QStringLiteral("STOKADI"),
+    QStringLiteral("MIKTAR"),
+    QStringLiteral("BIRIMFIYAT"),
+    QStringLiteral("INDIRIMORANI1"),
+    QStringLiteral("INDIRIMORANI2"),
+    QStringLiteral("INDIRIMORANI3"),
+    QStringLiteral("INDIRIMORANI4"),
+    QStringLiteral("NETBIRIMFIYAT"),
+    QStringLiteral("TUTAR"),
+    QStringLiteral("INDIRIMTUTAR"),
+    QStringLiteral("NETTUTAR"),
+    QStringLiteral("KDV"),
+    QStringLiteral("VERGITUTARI"),
+    QStringLiteral("KDVLITUTAR"),
+    QStringLiteral("K"),
+    QStringLiteral("VEREN"),
+    QStringLiteral("VERENIDNO"),
+    QStringLiteral("VERENSIRANO"),
+    QStringLiteral("TARIH"),
     QStringLiteral("SAAT"),
 };
 
 QVariantList SatirDegerleri(const TStokOzeti& stok, const TSatirFiyati& fiyat, double miktar, const TCariOzeti& cari,
-                            const TTohumBaglami::TAn& an)
-{
+                            const TTohumBaglami::TAn& an) {
     const TSatirTutarlari t = SatirTutarlariHesapla(miktar, fiyat.birimFiyat, fiyat.indirim, stok.kdv);
     const auto& o = fiyat.indirim.oran;
-    return {stok.stokNo, stok.barkod, stok.adi, miktar, fiyat.birimFiyat, o[0], o[1], o[2], o[3],
-            t.netBirimFiyat, t.tutar, t.indirimTutar, t.netTutar, stok.kdv, t.vergiTutari, t.kdvliTutar, stok.k,
-            cari.veren, cari.verenIdNo, cari.verenSiraNo, an.ole, an.saat};
+    return {stok.stokNo,  stok.barkod,    stok.adi,   miktar,         fiyat.birimFiyat,
+            o[0],         o[1],           o[2],       o[3],           t.netBirimFiyat,
+            t.tutar,      t.indirimTutar, t.netTutar, stok.kdv,       t.vergiTutari,
+            t.kdvliTutar, stok.k,         cari.veren, cari.verenIdNo, cari.verenSiraNo,
+            an.ole,       an.saat};
 }
 
 // Distinct random items.
-std::vector<int> StokSec(TRastgele& r, int adet, int stokAdedi)
-{
+std::vector<int> StokSec(TRastgele& r, int adet, int stokAdedi) {
     std::vector<int> secilenler;
     std::set<int> gorulenler;
     adet = std::min(adet, stokAdedi);
@@ -49,8 +63,7 @@ std::vector<int> StokSec(TRastgele& r, int adet, int stokAdedi)
     return secilenler;
 }
 
-double Miktar(TRastgele& r, double listeFiyati)
-{
+double Miktar(TRastgele& r, double listeFiyati) {
     return listeFiyati > 3000 ? r.Aralik(1, 3) : r.Aralik(1, 12);
 }
 
@@ -60,9 +73,9 @@ struct TSiparisPlani {
 };
 
 // The demo dealers have one order in every state (newest first: received … shipped) and older
-// shipped ones; the other customers have a few orders whose state follows their age.
-std::vector<TSiparisPlani> SiparisPlanlari(TRastgele& r, int cariNo)
-{
+// shipped ones; the other customers have a few orders whose state follows their age, and most
+// of them one recent order still in progress, so that every state lists several customers.
+std::vector<TSiparisPlani> SiparisPlanlari(TRastgele& r, int cariNo) {
     std::vector<TSiparisPlani> planlar;
     if (cariNo <= demoCariAdedi) {
         const int gunler[] = {1, 2, 3, 5, 8, 12};
@@ -81,6 +94,10 @@ std::vector<TSiparisPlani> SiparisPlanlari(TRastgele& r, int cariNo)
                 durum = r.Aralik(ParcaliHazirlandi, SevkEdildi);
             planlar.push_back({gun, durum});
         }
+        if (r.Olasilik(0.6)) {
+            const int gun = r.Aralik(1, 7);
+            planlar.push_back({gun, r.Aralik(Alindi, Hazirlandi)});
+        }
     }
     std::stable_sort(planlar.begin(), planlar.end(),
                      [](const TSiparisPlani& a, const TSiparisPlani& b) { return a.geriGun > b.geriGun; });
@@ -94,8 +111,7 @@ struct TTeslimat {
 
 // Delivered quantities: nothing before shipping, except a partly prepared order that went
 // out in part; a shipped order is mostly complete, with some shortages left open or closed.
-TTeslimat Teslimat(TRastgele& r, int durum, double miktar)
-{
+TTeslimat Teslimat(TRastgele& r, int durum, double miktar) {
     if (durum == ParcaliHazirlandi) {
         const int secim = r.Aralik(0, 9);
         if (secim < 5)
@@ -118,17 +134,15 @@ public:
         : m_b(b)
         , r(b.Akis(4))
         , m_siparis(b.db, QStringLiteral("SIPARISLER"),
-                    {QStringLiteral("IDNO"), QStringLiteral("CARINO"), QStringLiteral("TARIH"),
-                     QStringLiteral("SAAT"), QStringLiteral("DURUM"), QStringLiteral("TESLIMID"),
-                     QStringLiteral("KARGOTURID"), QStringLiteral("KARGOID"), QStringLiteral("VEREN"),
-                     QStringLiteral("VERENIDNO"), QStringLiteral("SATICINO"), QStringLiteral("VERENINNOTU"),
-                     QStringLiteral("ALANNOTU"), QStringLiteral("SATICINOTU")})
+                    {QStringLiteral("IDNO"), QStringLiteral("CARINO"), QStringLiteral("TARIH"), QStringLiteral("SAAT"),
+                     QStringLiteral("DURUM"), QStringLiteral("TESLIMID"), QStringLiteral("KARGOTURID"),
+                     QStringLiteral("KARGOID"), QStringLiteral("VEREN"), QStringLiteral("VERENIDNO"),
+                     QStringLiteral("SATICINO"), QStringLiteral("VERENINNOTU"), QStringLiteral("ALANNOTU"),
+                     QStringLiteral("SATICINOTU")})
         , m_satir(b.db, QStringLiteral("SIPARIS_SATIRLARI"),
                   QStringList{QStringLiteral("SIRANO"), QStringLiteral("IDNO"), QStringLiteral("SEPETSIRANO"),
                               QStringLiteral("TESLIMEDILEN"), QStringLiteral("KAPANDI"), QStringLiteral("ILKFIYAT")} +
-                      satirSutunlari)
-    {
-    }
+                      satirSutunlari) {}
 
     void CariYaz(const TCariOzeti& cari);
 
@@ -143,16 +157,13 @@ private:
     int m_siparisNo = 0, m_satirNo = 0, m_sepetNo = 100000;
 };
 
-void TSiparisYazici::CariYaz(const TCariOzeti& cari)
-{
+void TSiparisYazici::CariYaz(const TCariOzeti& cari) {
     const TCariIndirimleri indirimler = TCariIndirimleri::Yukle(m_b.db, cari.cariNo);
     for (const TSiparisPlani& plan : SiparisPlanlari(r, cari.cariNo))
         SiparisYaz(cari, indirimler, plan);
 }
 
-void TSiparisYazici::SiparisYaz(const TCariOzeti& cari, const TCariIndirimleri& indirimler,
-                                const TSiparisPlani& plan)
-{
+void TSiparisYazici::SiparisYaz(const TCariOzeti& cari, const TCariIndirimleri& indirimler, const TSiparisPlani& plan) {
     const TTohumBaglami::TAn an = m_b.An(plan.geriGun, r);
     const int teslim = r.Sec(std::span<const int>(m_b.teslimSekilleri));
     const int kargoTuru = r.Aralik(1, static_cast<int>(m_b.kargoFirmalari.size()));
@@ -165,9 +176,8 @@ void TSiparisYazici::SiparisYaz(const TCariOzeti& cari, const TCariIndirimleri& 
     SatirlariYaz(cari, indirimler, plan, an);
 }
 
-void TSiparisYazici::SatirlariYaz(const TCariOzeti& cari, const TCariIndirimleri& indirimler,
-                                  const TSiparisPlani& plan, const TTohumBaglami::TAn& an)
-{
+void TSiparisYazici::SatirlariYaz(const TCariOzeti& cari, const TCariIndirimleri& indirimler, const TSiparisPlani& plan,
+                                  const TTohumBaglami::TAn& an) {
     const int adet = r.Aralik(1, 7);
     for (const int stokNo : StokSec(r, adet, m_b.StokAdedi())) {
         const TStokOzeti stok = StokOku(m_b.db, stokNo);
@@ -182,8 +192,7 @@ void TSiparisYazici::SatirlariYaz(const TCariOzeti& cari, const TCariIndirimleri
 
 } // namespace
 
-void SepetleriYaz(TTohumBaglami& b)
-{
+void SepetleriYaz(TTohumBaglami& b) {
     TRastgele r = b.Akis(3);
     TEkleyici sepet(b.db, QStringLiteral("SEPET"),
                     QStringList{QStringLiteral("SIRANO"), QStringLiteral("CARINO"), QStringLiteral("SEC")} +
@@ -206,8 +215,7 @@ void SepetleriYaz(TTohumBaglami& b)
     }
 }
 
-void SiparisleriYaz(TTohumBaglami& b)
-{
+void SiparisleriYaz(TTohumBaglami& b) {
     TSiparisYazici yazici(b);
     for (const TCariOzeti& cari : b.cariler)
         yazici.CariYaz(cari);

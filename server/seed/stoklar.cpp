@@ -13,16 +13,36 @@
 namespace {
 
 const QStringList stokSutunlari = {
-    QStringLiteral("STOK_STOKNO"),  QStringLiteral("KOD"),           QStringLiteral("ADI"),
-    QStringLiteral("DIGERADI"),     QStringLiteral("OEM1"),          QStringLiteral("OEM2"),
-    QStringLiteral("OEM3"),         QStringLiteral("OEM4"),          QStringLiteral("OEMNO"),
-    QStringLiteral("BARKOD"),       QStringLiteral("BARKOD_BARKODNO"), QStringLiteral("MARKA"),
-    QStringLiteral("MODEL"),        QStringLiteral("FINISHKOD"),     QStringLiteral("URETICIKODU"),
-    QStringLiteral("ANAGRUP"),      QStringLiteral("ALTGRUP"),       QStringLiteral("DEPARTMAN"),
-    QStringLiteral("OZELKOD"),      QStringLiteral("PKOD"),          QStringLiteral("DPKOD"),
-    QStringLiteral("BIRIM"),        QStringLiteral("KDV"),           QStringLiteral("LISTEFIYAT1"),
-    QStringLiteral("KAMPFIYAT"),    QStringLiteral("K"),             QStringLiteral("Y"),
-    QStringLiteral("KALAN"),        QStringLiteral("DURUM"),         QStringLiteral("RESIM"),
+    QStringLiteral("STOK_STOKNO"),
+    QStringLiteral("KOD"),
+    QStringLiteral("ADI"),
+    QStringLiteral("DIGERADI"),
+    QStringLiteral("OEM1"),
+    QStringLiteral("OEM2"),
+    QStringLiteral("OEM3"),
+    QStringLiteral("OEM4"),
+    QStringLiteral("OEMNO"),
+    QStringLiteral("BARKOD"),
+    QStringLiteral("BARKOD_BARKODNO"),
+    QStringLiteral("MARKA"),
+    QStringLiteral("MODEL"),
+    QStringLiteral("FINISHKOD"),
+    QStringLiteral("URETICIKODU"),
+    QStringLiteral("ANAGRUP"),
+    QStringLiteral("ALTGRUP"),
+    QStringLiteral("DEPARTMAN"),
+    QStringLiteral("OZELKOD"),
+    QStringLiteral("PKOD"),
+    QStringLiteral("DPKOD"),
+    QStringLiteral("BIRIM"),
+    QStringLiteral("KDV"),
+    QStringLiteral("LISTEFIYAT1"),
+    QStringLiteral("KAMPFIYAT"),
+    QStringLiteral("K"),
+    QStringLiteral("Y"),
+    QStringLiteral("KALAN"),
+    QStringLiteral("DURUM"),
+    QStringLiteral("RESIM"),
     QStringLiteral("VERILENSIPARIS"),
 };
 
@@ -31,8 +51,7 @@ struct TSecimTablolari {
     std::vector<std::vector<int>> grubunMarkalari;
     std::vector<int> aracAgirliklari;
 
-    TSecimTablolari()
-    {
+    TSecimTablolari() {
         grubunMarkalari.resize(AnaGruplar().size());
         for (size_t m = 0; m < UreticiMarkalar().size(); ++m) {
             const QStringList gruplar = Parcala(UreticiMarkalar()[m].gruplar, ',');
@@ -46,34 +65,29 @@ struct TSecimTablolari {
     }
 };
 
-const TSecimTablolari& SecimTablolari()
-{
+const TSecimTablolari& SecimTablolari() {
     static const TSecimTablolari tablolar;
     return tablolar;
 }
 
-QString KalipSec(TRastgele& r, const char* kaliplar)
-{
+QString KalipSec(TRastgele& r, const char* kaliplar) {
     const QStringList secenekler = Parcala(kaliplar, '|');
     return KalipDoldur(secenekler.at(r.Aralik(0, static_cast<int>(secenekler.size()) - 1)), r);
 }
 
-QString EkOem(TRastgele& r, const TArac& arac, double olasilik)
-{
+QString EkOem(TRastgele& r, const TArac& arac, double olasilik) {
     return r.Olasilik(olasilik) ? KalipSec(r, arac.oemKaliplari) : QString();
 }
 
 // A list price ending in ,90 within the part's range, scaled by the brand.
-double ListeFiyati(TRastgele& r, const TParcaTuru& parca, const TUreticiMarka& marka)
-{
+double ListeFiyati(TRastgele& r, const TParcaTuru& parca, const TUreticiMarka& marka) {
     const double taban = r.Tutar(parca.fiyatAlt, parca.fiyatUst) * marka.fiyatCarpani;
     return std::floor(taban) + 0.9;
 }
 
 // Stock state: in stock when there is stock, otherwise one of the other states; a few items
 // carry no state at all.
-QVariant StokDurumu(TRastgele& r, double kalan)
-{
+QVariant StokDurumu(TRastgele& r, double kalan) {
     static const int durumlar[] = {0, 2, 3, 4, 5};
     static const int agirliklar[] = {40, 15, 20, 10, 15};
     if (r.Olasilik(0.007))
@@ -83,8 +97,7 @@ QVariant StokDurumu(TRastgele& r, double kalan)
     return durumlar[r.Agirlikli(agirliklar)];
 }
 
-double VerilenSiparis(TRastgele& r, const QVariant& durum)
-{
+double VerilenSiparis(TRastgele& r, const QVariant& durum) {
     if (durum == QVariant(3))
         return r.Aralik(10, 120);
     if (durum == QVariant(5))
@@ -92,8 +105,7 @@ double VerilenSiparis(TRastgele& r, const QVariant& durum)
     return r.Olasilik(0.08) ? r.Aralik(5, 50) : 0;
 }
 
-QString OzelKod(double listeFiyati)
-{
+QString OzelKod(double listeFiyati) {
     if (listeFiyati < 500)
         return QStringLiteral("C");
     return listeFiyati < 2500 ? QStringLiteral("B") : QStringLiteral("A");
@@ -108,9 +120,7 @@ struct TUretilenStok {
 class TStokUretici {
 public:
     explicit TStokUretici(TRastgele& rastgele)
-        : r(rastgele)
-    {
-    }
+        : r(rastgele) {}
 
     TUretilenStok Uret(int stokNo);
 
@@ -121,15 +131,14 @@ private:
     std::map<int, int> m_markaSayaclari;
 };
 
-QString TStokUretici::Barkod(const TUreticiMarka& marka, int markaSirasi)
-{
+QString TStokUretici::Barkod(const TUreticiMarka& marka, int markaSirasi) {
     // 869 (Türkiye), the brand's company number, the brand's running number: unique per item.
     const int sira = ++m_markaSayaclari[markaSirasi] % 100000;
-    return Ean13(QStringLiteral("869") + Yazi(marka.firmaKodu) + QStringLiteral("%1").arg(sira, 5, 10, QLatin1Char('0')));
+    return Ean13(QStringLiteral("869") + Yazi(marka.firmaKodu) +
+                 QStringLiteral("%1").arg(sira, 5, 10, QLatin1Char('0')));
 }
 
-TUretilenStok TStokUretici::Uret(int stokNo)
-{
+TUretilenStok TStokUretici::Uret(int stokNo) {
     const TSecimTablolari& tablolar = SecimTablolari();
     const TParcaTuru& parca = r.Sec(ParcaTurleri());
     const TAnaGrup& grup = AnaGruplar()[static_cast<size_t>(parca.anaGrup)];
@@ -140,8 +149,8 @@ TUretilenStok TStokUretici::Uret(int stokNo)
     const TUreticiMarka& marka = UreticiMarkalar()[static_cast<size_t>(markaSirasi)];
 
     const QString adi = konum ? Yazi(parca.adi) + QLatin1Char(' ') + Yazi(konum->adi) : Yazi(parca.adi);
-    const QString digerAdi = konum ? Yazi(parca.digerAdi) + QLatin1Char(' ') + Yazi(konum->digerAdi)
-                                   : Yazi(parca.digerAdi);
+    const QString digerAdi =
+        konum ? Yazi(parca.digerAdi) + QLatin1Char(' ') + Yazi(konum->digerAdi) : Yazi(parca.digerAdi);
     const QString kod = Yazi(grup.kisaKod) + QStringLiteral(".%1").arg(stokNo, 6, 10, QLatin1Char('0'));
     const QString oem1 = KalipSec(r, arac.oemKaliplari);
     const QString oem2 = EkOem(r, arac, 0.45);
@@ -166,17 +175,43 @@ TUretilenStok TStokUretici::Uret(int stokNo)
     s.cizim = parca.cizim;
     s.kod = kod;
     s.marka = Yazi(marka.adi);
-    s.satir = {stokNo, kod, adi, digerAdi, oem1, oem2, oem3, oem4, oemNo, Barkod(marka, markaSirasi),
-               100000 + stokNo, s.marka, Yazi(arac.uretici) + QLatin1Char(' ') + Yazi(arac.model), finishKod,
-               ureticiKodu, Yazi(grup.adi), Yazi(parca.altGrup), Yazi(arac.departman), OzelKod(liste), pKod,
-               dpKod, Yazi(parca.birim), 20.0, liste, kampanya, k, y, kalan, durum, 0, verilen};
+    s.satir = {stokNo,
+               kod,
+               adi,
+               digerAdi,
+               oem1,
+               oem2,
+               oem3,
+               oem4,
+               oemNo,
+               Barkod(marka, markaSirasi),
+               100000 + stokNo,
+               s.marka,
+               Yazi(arac.uretici) + QLatin1Char(' ') + Yazi(arac.model),
+               finishKod,
+               ureticiKodu,
+               Yazi(grup.adi),
+               Yazi(parca.altGrup),
+               Yazi(arac.departman),
+               OzelKod(liste),
+               pKod,
+               dpKod,
+               Yazi(parca.birim),
+               20.0,
+               liste,
+               kampanya,
+               k,
+               y,
+               kalan,
+               durum,
+               0,
+               verilen};
     return s;
 }
 
 } // namespace
 
-void StoklariYaz(TTohumBaglami& b)
-{
+void StoklariYaz(TTohumBaglami& b) {
     TRastgele r = b.Akis(1);
     TRastgele resimSecimi = b.Akis(11);
     TEkleyici stok(b.db, QStringLiteral("STOKLAR"), stokSutunlari);
@@ -195,8 +230,7 @@ void StoklariYaz(TTohumBaglami& b)
     StokDiziniKur(b.db);
 }
 
-TStokOzeti StokOku(const QSqlDatabase& db, int stokNo)
-{
+TStokOzeti StokOku(const QSqlDatabase& db, int stokNo) {
     QSqlQuery sorgu = Calistir(db,
                                QStringLiteral("SELECT BARKOD, ADI, MARKA, ANAGRUP, K, LISTEFIYAT1, KAMPFIYAT, KDV "
                                               "FROM STOKLAR WHERE STOK_STOKNO = ?"),
@@ -214,8 +248,7 @@ TStokOzeti StokOku(const QSqlDatabase& db, int stokNo)
             sorgu.value(7).toDouble()};
 }
 
-TSatirFiyati SatirFiyati(const TStokOzeti& stok, const TCariIndirimleri& indirimler)
-{
+TSatirFiyati SatirFiyati(const TStokOzeti& stok, const TCariIndirimleri& indirimler) {
     const TStokFiyati f = StokFiyatiHesapla(stok.k, stok.listeFiyati, stok.kampanyaFiyati, stok.kdv,
                                             indirimler.Bul(stok.marka, stok.anaGrup));
     return {f.fiyat, f.indirim};

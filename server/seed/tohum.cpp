@@ -23,22 +23,42 @@ const TSabitMakine sabitMakineler[] = {
 
 // Data tables, parents before children; emptied in the reverse order.
 const char* const veriTablolari[] = {
-    "AYARLAR",          "SATICILAR",         "CARILER",           "KULLANICILAR",   "MAKINELER",
-    "STOKLAR",          "STOK_RESIMLERI",    "STOK_KODLARI",      "CARI_INDIRIMLERI", "SEPET",
-    "SIPARIS_DURUMLARI", "TESLIM_SEKILLERI", "KARGO_TURLERI",     "KARGO_FIRMALARI", "SIPARISLER",
-    "SIPARIS_SATIRLARI", "CARI_HAREKETLER",  "FATURALAR",         "FATURA_SATIRLARI", "TAHSILATLAR",
-    "SANALPOS_ODEMELERI", "DUYURULAR",       "BANNERLAR",         "MAILLER",         "CIKISLAR",
+    "AYARLAR",
+    "SATICILAR",
+    "CARILER",
+    "KULLANICILAR",
+    "MAKINELER",
+    "STOKLAR",
+    "STOK_RESIMLERI",
+    "STOK_KODLARI",
+    "CARI_INDIRIMLERI",
+    "SEPET",
+    "SIPARIS_DURUMLARI",
+    "TESLIM_SEKILLERI",
+    "KARGO_TURLERI",
+    "KARGO_FIRMALARI",
+    "SIPARISLER",
+    "SIPARIS_SATIRLARI",
+    "CARI_HAREKETLER",
+    "FATURALAR",
+    "FATURA_SATIRLARI",
+    "TAHSILATLAR",
+    "SANALPOS_ODEMELERI",
+    "DUYURULAR",
+    "BANNERLAR",
+    "MAILLER",
+    "CIKISLAR",
     "ARAMALAR",
 };
 
-// Tables that describe the schema rather than the demo and survive a refresh.
-bool Kalicidir(const QString& tablo)
-{
-    return tablo == QLatin1String("AYARLAR") || tablo == QLatin1String("SIPARIS_DURUMLARI");
+// Tables that a refresh does not empty: those that describe the schema rather than the demo
+// (kept), and the code index (rebuilt whole with the items).
+bool BosaltilmazBirakilir(const QString& tablo) {
+    return tablo == QLatin1String("AYARLAR") || tablo == QLatin1String("SIPARIS_DURUMLARI") ||
+           tablo == QLatin1String("STOK_KODLARI");
 }
 
-QString MakineKimligi(const QString& makineId)
-{
+QString MakineKimligi(const QString& makineId) {
     QString kimlik = makineId.toUpper();
     kimlik.remove(QLatin1Char(' '));
     return kimlik;
@@ -54,13 +74,11 @@ class TTohumOturumu {
 public:
     explicit TTohumOturumu(QSqlDatabase db)
         : m_db(std::move(db))
-        , m_onbellek(TekDeger(m_db, QStringLiteral("PRAGMA cache_size")).toInt())
-    {
+        , m_onbellek(TekDeger(m_db, QStringLiteral("PRAGMA cache_size")).toInt()) {
         Calistir(m_db, QStringLiteral("PRAGMA foreign_keys = OFF"));
         Calistir(m_db, QStringLiteral("PRAGMA cache_size = -262144")); // KiB
     }
-    ~TTohumOturumu()
-    {
+    ~TTohumOturumu() {
         QSqlQuery sorgu(m_db);
         sorgu.exec(QStringLiteral("PRAGMA cache_size = %1").arg(m_onbellek));
         sorgu.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
@@ -73,21 +91,19 @@ private:
     int m_onbellek;
 };
 
-void AnahtarlariDenetle(const QSqlDatabase& db)
-{
+void AnahtarlariDenetle(const QSqlDatabase& db) {
     QSqlQuery sorgu = Calistir(db, QStringLiteral("PRAGMA foreign_key_check"));
     if (sorgu.next())
-        throw TVeritabaniHatasi(QStringLiteral("Tohum verisinde kırık anahtar: %1 satır %2 → %3")
-                                    .arg(sorgu.value(0).toString(), sorgu.value(1).toString(),
-                                         sorgu.value(2).toString()));
+        throw TVeritabaniHatasi(
+            QStringLiteral("Tohum verisinde kırık anahtar: %1 satır %2 → %3")
+                .arg(sorgu.value(0).toString(), sorgu.value(1).toString(), sorgu.value(2).toString()));
 }
 
 struct TBaglama {
     QString makineId, kullanici;
 };
 
-std::vector<TBaglama> BaglamalariOku(const QSqlDatabase& db)
-{
+std::vector<TBaglama> BaglamalariOku(const QSqlDatabase& db) {
     std::vector<TBaglama> baglamalar;
     QSqlQuery sorgu = Calistir(db, QStringLiteral("SELECT m.BILGISAYARID, k.ADI FROM MAKINELER m "
                                                   "JOIN KULLANICILAR k ON k.SIRANO = m.KULLANICISIRANO "
@@ -97,33 +113,30 @@ std::vector<TBaglama> BaglamalariOku(const QSqlDatabase& db)
     return baglamalar;
 }
 
-void Bosalt(const QSqlDatabase& db)
-{
+void Bosalt(const QSqlDatabase& db) {
     for (auto it = std::rbegin(veriTablolari); it != std::rend(veriTablolari); ++it) {
         const QString tablo = QString::fromLatin1(*it);
-        if (!Kalicidir(tablo))
+        if (!BosaltilmazBirakilir(tablo))
             Calistir(db, QStringLiteral("DELETE FROM ") + tablo);
     }
 }
 
-std::optional<int> KullaniciNo(const QSqlDatabase& db, const QString& ad)
-{
+std::optional<int> KullaniciNo(const QSqlDatabase& db, const QString& ad) {
     const QVariant no = TekDeger(db, QStringLiteral("SELECT SIRANO FROM KULLANICILAR WHERE ADI = ?"), {ad});
     if (!no.isValid())
         return std::nullopt;
     return no.toInt();
 }
 
-void Bagla(const QSqlDatabase& db, const QString& makineId, int kullaniciNo, double zaman)
-{
+void Bagla(const QSqlDatabase& db, const QString& makineId, int kullaniciNo, double zaman) {
     Calistir(db, QStringLiteral("DELETE FROM MAKINELER WHERE BILGISAYARID = ?"), {makineId});
-    Calistir(db, QStringLiteral("INSERT INTO MAKINELER (BILGISAYARID, KULLANICISIRANO, BAGLANTITARIHI) "
-                                "VALUES (?, ?, ?)"),
+    Calistir(db,
+             QStringLiteral("INSERT INTO MAKINELER (BILGISAYARID, KULLANICISIRANO, BAGLANTITARIHI) "
+                            "VALUES (?, ?, ?)"),
              {makineId, kullaniciNo, zaman});
 }
 
-void MakineleriBagla(TTohumBaglami& b, const std::vector<TBaglama>& eskiler)
-{
+void MakineleriBagla(TTohumBaglami& b, const std::vector<TBaglama>& eskiler) {
     for (const TBaglama& eski : eskiler) {
         if (const auto no = KullaniciNo(b.db, eski.kullanici))
             Bagla(b.db, eski.makineId, *no, OleTarihi(QDateTime::currentDateTime()));
@@ -133,24 +146,21 @@ void MakineleriBagla(TTohumBaglami& b, const std::vector<TBaglama>& eskiler)
               b.Gun(0));
 }
 
-void GrafikUygulamasiGerekli()
-{
+void GrafikUygulamasiGerekli() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw std::logic_error("Tohumla: resimler çizilebilsin diye bir QGuiApplication gerekli");
 }
 
-int SayiOku(const QCommandLineParser& p, const QString& ad, int enAz)
-{
+int SayiOku(const QCommandLineParser& p, const QString& ad, int enAz) {
     bool tamam = false;
     const int deger = p.value(ad).toInt(&tamam);
     if (!tamam || deger < enAz)
-        throw std::invalid_argument(QStringLiteral("--%1: en az %2 olan bir tam sayı bekleniyor").arg(ad).arg(enAz)
-                                        .toStdString());
+        throw std::invalid_argument(
+            QStringLiteral("--%1: en az %2 olan bir tam sayı bekleniyor").arg(ad).arg(enAz).toStdString());
     return deger;
 }
 
-void AyarlariOku(const QCommandLineParser& p, TohumAyarlari& a)
-{
+void AyarlariOku(const QCommandLineParser& p, TohumAyarlari& a) {
     if (p.isSet(QStringLiteral("items")))
         a.stokAdedi = SayiOku(p, QStringLiteral("items"), 1);
     if (p.isSet(QStringLiteral("customers")))
@@ -175,35 +185,28 @@ void AyarlariOku(const QCommandLineParser& p, TohumAyarlari& a)
 TEkleyici::TEkleyici(const QSqlDatabase& db, const QString& tablo, const QStringList& sutunlar)
     : m_sorgu(Hazirla(db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                               .arg(tablo, sutunlar.join(QStringLiteral(", ")),
-                                   QStringList(sutunlar.size(), QStringLiteral("?")).join(QStringLiteral(", ")))))
-{
-}
+                                   QStringList(sutunlar.size(), QStringLiteral("?")).join(QStringLiteral(", "))))) {}
 
-void TEkleyici::Ekle(const QVariantList& degerler)
-{
+void TEkleyici::Ekle(const QVariantList& degerler) {
     for (int i = 0; i < degerler.size(); ++i)
         DegerBagla(m_sorgu, i, degerler.at(i));
     Calistir(m_sorgu);
 }
 
-QString Yazi(const char* utf8)
-{
+QString Yazi(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-double TTohumBaglami::Gun(int geriGun) const
-{
+double TTohumBaglami::Gun(int geriGun) const {
     return OleTarihi(ayarlar.bugun.addDays(-geriGun));
 }
 
-TTohumBaglami::TAn TTohumBaglami::An(int geriGun, TRastgele& rastgele) const
-{
+TTohumBaglami::TAn TTohumBaglami::An(int geriGun, TRastgele& rastgele) const {
     const QTime saat = QTime(8, 30).addSecs(rastgele.Aralik(0, 9 * 3600 + 30 * 60));
     return {Gun(geriGun) + saat.msecsSinceStartOfDay() / 86'400'000.0, SaatYazisi(saat)};
 }
 
-void OzetleriGuncelle(TTohumBaglami& b)
-{
+void OzetleriGuncelle(TTohumBaglami& b) {
     // Account totals from the movements, rounded like every amount.
     QSqlQuery toplamlar = Calistir(b.db, QStringLiteral("SELECT CARINO, SUM(BORC), SUM(ALACAK) FROM CARI_HAREKETLER "
                                                         "GROUP BY CARINO ORDER BY CARINO"));
@@ -225,13 +228,11 @@ void OzetleriGuncelle(TTohumBaglami& b)
                                   "SIPARIS_SATIRLARI WHERE KAPANDI = 0 AND MIKTAR > TESLIMEDILEN)"));
 }
 
-std::span<const TSabitMakine> SabitMakineler()
-{
+std::span<const TSabitMakine> SabitMakineler() {
     return sabitMakineler;
 }
 
-void Tohumla(const QSqlDatabase& db, const TohumAyarlari& ayarlar)
-{
+void Tohumla(const QSqlDatabase& db, const TohumAyarlari& ayarlar) {
     GrafikUygulamasiGerekli();
     Guncelle(db);
     TTohumOturumu oturum(db);
@@ -254,8 +255,7 @@ void Tohumla(const QSqlDatabase& db, const TohumAyarlari& ayarlar)
     islem.Onayla();
 }
 
-void MakineBagla(const QSqlDatabase& db, const QString& makineId, const QString& kullaniciAdi)
-{
+void MakineBagla(const QSqlDatabase& db, const QString& makineId, const QString& kullaniciAdi) {
     const QString kimlik = MakineKimligi(makineId);
     if (kimlik.isEmpty())
         throw std::invalid_argument("Makine kimliği boş olamaz");
@@ -267,8 +267,7 @@ void MakineBagla(const QSqlDatabase& db, const QString& makineId, const QString&
     islem.Onayla();
 }
 
-std::vector<std::pair<QString, qint64>> TabloSayilari(const QSqlDatabase& db)
-{
+std::vector<std::pair<QString, qint64>> TabloSayilari(const QSqlDatabase& db) {
     std::vector<std::pair<QString, qint64>> sayilar;
     for (const char* tablo : veriTablolari) {
         const QString ad = QString::fromLatin1(tablo);
@@ -277,8 +276,7 @@ std::vector<std::pair<QString, qint64>> TabloSayilari(const QSqlDatabase& db)
     return sayilar;
 }
 
-TTohumKomutu TohumKomutuOku(const QStringList& argumanlar)
-{
+TTohumKomutu TohumKomutuOku(const QStringList& argumanlar) {
     QCommandLineParser p;
     p.addOptions({
         {QStringLiteral("items"), QStringLiteral("number of items"), QStringLiteral("N")},
@@ -306,8 +304,7 @@ TTohumKomutu TohumKomutuOku(const QStringList& argumanlar)
     return komut;
 }
 
-void TohumKomutuCalistir(const QSqlDatabase& db, const TTohumKomutu& komut, QTextStream& cikti)
-{
+void TohumKomutuCalistir(const QSqlDatabase& db, const TTohumKomutu& komut, QTextStream& cikti) {
     if (komut.veriUret) {
         QElapsedTimer sure;
         sure.start();

@@ -29,7 +29,9 @@ struct TohumAyarlari {
 // (type 3, customer 1), BAYI4 (type 4, customer 2); BAYIPASIF (type 3, customer 3) is inactive.
 void Tohumla(const QSqlDatabase& db, const TohumAyarlari& ayarlar = {});
 
-// Machine identifiers that every seed binds, so that tests and the demo can log in.
+// Machine identifiers that every seed binds, so that tests and the demo can log in:
+// TEST-MAKINE-1 → TEMSILCI1, TEST-MAKINE-2 → TEMSILCI2, TEST-MAKINE-3 → BAYI3,
+// TEST-MAKINE-4 → BAYI4, TEST-MAKINE-5 → BAYIPASIF.
 struct TSabitMakine {
     const char* bilgisayarId;
     const char* kullanici;

@@ -47,14 +47,14 @@ struct TStokOzeti {
 struct TTohumBaglami {
     QSqlDatabase db;
     TohumAyarlari ayarlar;
-    std::vector<TCariOzeti> cariler;                 // in CARINO order
-    std::map<int, std::vector<int>> kargoFirmalari;  // cargo type → companies
+    std::vector<TCariOzeti> cariler;                // in CARINO order
+    std::map<int, std::vector<int>> kargoFirmalari; // cargo type → companies
     std::vector<int> teslimSekilleri;
 
     // An independent random stream per area, so that one area's data does not shift when
     // another area draws more or fewer numbers.
     TRastgele Akis(std::uint32_t alan) const { return TRastgele(ayarlar.tohum + alan * 0x9E3779B9u); }
-    double Gun(int geriGun) const;                   // OLE date `geriGun` days before "today"
+    double Gun(int geriGun) const; // OLE date `geriGun` days before "today"
     // A moment of working hours (08:30 to 18:00) `geriGun` days before "today".
     struct TAn {
         double ole = 0;

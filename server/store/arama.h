@@ -34,7 +34,7 @@ struct TStokAramaAlanlari {
 };
 
 QStringList StokKodAnahtarlari(const TStokAramaAlanlari& alanlar); // distinct, non-empty, in field order
-QString StokAramaMetni(const TStokAramaAlanlari& alanlar);        // the ANAHTAR text of STOK_ARAMA
+QString StokAramaMetni(const TStokAramaAlanlari& alanlar);         // the ANAHTAR text of STOK_ARAMA
 
 // FTS5 MATCH expressions for a search text, strongest first: the whole normalised text as one
 // phrase; then, when the text has two or more words of three or more characters, all those
@@ -60,7 +60,7 @@ void StokDiziniYenile(const QSqlDatabase& db, int stokNo);
 // Empties the index and indexes every item of STOKLAR.
 void StokDiziniKur(const QSqlDatabase& db);
 
-// Creates the index tables' SQLite-only part (the FTS5 table); used by the schema migration.
+// Creates the index tables (STOK_KODLARI and STOK_ARAMA); used by the schema migration.
 void AramaDiziniOlustur(const QSqlDatabase& db);
 
 struct TStokAramaSonucu {

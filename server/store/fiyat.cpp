@@ -5,23 +5,20 @@
 #include <QStringList>
 #include <cmath>
 
-double Yuvarla2(double deger)
-{
+double Yuvarla2(double deger) {
     // The nudge takes values such as 1.005, stored as 1.00499999..., to the half they stand for.
     const double yuzle = deger * 100.0;
     return std::round(yuzle + std::copysign(1e-7, yuzle)) / 100.0;
 }
 
-double TIndirimOranlari::NetFiyat(double fiyat) const
-{
+double TIndirimOranlari::NetFiyat(double fiyat) const {
     double net = fiyat;
     for (const double r : oran)
         net *= 1.0 - r / 100.0;
     return Yuvarla2(net);
 }
 
-QString TIndirimOranlari::Yazi() const
-{
+QString TIndirimOranlari::Yazi() const {
     QStringList parcalar;
     for (const double r : oran) {
         if (r > 0)
@@ -30,8 +27,7 @@ QString TIndirimOranlari::Yazi() const
     return parcalar.join(QLatin1Char('+'));
 }
 
-bool TIndirimOranlari::Bos() const
-{
+bool TIndirimOranlari::Bos() const {
     for (const double r : oran) {
         if (r != 0)
             return false;
@@ -39,9 +35,7 @@ bool TIndirimOranlari::Bos() const
     return true;
 }
 
-TSatirTutarlari SatirTutarlariHesapla(double miktar, double birimFiyat, const TIndirimOranlari& indirim,
-                                      double kdv)
-{
+TSatirTutarlari SatirTutarlariHesapla(double miktar, double birimFiyat, const TIndirimOranlari& indirim, double kdv) {
     TSatirTutarlari t;
     t.tutar = Yuvarla2(miktar * birimFiyat);
     t.netBirimFiyat = indirim.NetFiyat(birimFiyat);
@@ -53,8 +47,7 @@ TSatirTutarlari SatirTutarlariHesapla(double miktar, double birimFiyat, const TI
 }
 
 TStokFiyati StokFiyatiHesapla(int k, double listeFiyati, double kampanyaFiyati, double kdv,
-                              const TIndirimOranlari& cariIndirimi)
-{
+                              const TIndirimOranlari& cariIndirimi) {
     TStokFiyati f;
     if (k > 0 && kampanyaFiyati > 0) {
         f.fiyat = kampanyaFiyati;
@@ -70,11 +63,10 @@ TStokFiyati StokFiyatiHesapla(int k, double listeFiyati, double kampanyaFiyati, 
     return f;
 }
 
-TCariIndirimleri TCariIndirimleri::Yukle(const QSqlDatabase& db, int cariNo)
-{
+TCariIndirimleri TCariIndirimleri::Yukle(const QSqlDatabase& db, int cariNo) {
     TCariIndirimleri sonuc;
-    sonuc.m_genel.oran[0] = TekDeger(db, QStringLiteral("SELECT INDIRIM FROM CARILER WHERE CARINO = ?"), {cariNo})
-                                .toDouble();
+    sonuc.m_genel.oran[0] =
+        TekDeger(db, QStringLiteral("SELECT INDIRIM FROM CARILER WHERE CARINO = ?"), {cariNo}).toDouble();
     QSqlQuery sorgu = Calistir(db,
                                QStringLiteral("SELECT MARKA, ANAGRUP, IND1, IND2, IND3, IND4 FROM CARI_INDIRIMLERI "
                                               "WHERE CARINO = ? ORDER BY SIRANO"),
@@ -88,8 +80,7 @@ TCariIndirimleri TCariIndirimleri::Yukle(const QSqlDatabase& db, int cariNo)
     return sonuc;
 }
 
-const TCariIndirimleri::TKural* TCariIndirimleri::KuralBul(const QString& marka, const QString& anaGrup) const
-{
+const TCariIndirimleri::TKural* TCariIndirimleri::KuralBul(const QString& marka, const QString& anaGrup) const {
     const TKural* enIyi = nullptr;
     int enIyiPuan = -1;
     for (const TKural& kural : m_kurallar) {
@@ -107,8 +98,7 @@ const TCariIndirimleri::TKural* TCariIndirimleri::KuralBul(const QString& marka,
     return enIyi;
 }
 
-TIndirimOranlari TCariIndirimleri::Bul(const QString& marka, const QString& anaGrup) const
-{
+TIndirimOranlari TCariIndirimleri::Bul(const QString& marka, const QString& anaGrup) const {
     const TKural* kural = KuralBul(marka, anaGrup);
     return kural ? kural->oranlar : m_genel;
 }

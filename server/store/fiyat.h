@@ -33,16 +33,15 @@ struct TSatirTutarlari {
     double kdvliTutar = 0;    // KDVLITUTAR = NETTUTAR + VERGITUTARI
 };
 
-TSatirTutarlari SatirTutarlariHesapla(double miktar, double birimFiyat, const TIndirimOranlari& indirim,
-                                      double kdv);
+TSatirTutarlari SatirTutarlariHesapla(double miktar, double birimFiyat, const TIndirimOranlari& indirim, double kdv);
 
 // What the item lists show for one item and customer.
 struct TStokFiyati {
-    double fiyat = 0;          // FIYAT: the unit price a basket line gets
-    TIndirimOranlari indirim;  // IND1..IND4
-    QString indirimYazi;       // INDIRIMYAZI
-    double netFiyat = 0;       // NETFIYAT
-    double kdvDahil = 0;       // KDVDAHIL = R(NETFIYAT × (1 + VAT / 100))
+    double fiyat = 0;         // FIYAT: the unit price a basket line gets
+    TIndirimOranlari indirim; // IND1..IND4
+    QString indirimYazi;      // INDIRIMYAZI
+    double netFiyat = 0;      // NETFIYAT
+    double kdvDahil = 0;      // KDVDAHIL = R(NETFIYAT × (1 + VAT / 100))
 };
 
 // A campaign item (k > 0 and a campaign price above 0) is sold at its campaign price with no

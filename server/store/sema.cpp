@@ -8,8 +8,8 @@
 #include <span>
 
 // Column types are the standard ones (INTEGER, DOUBLE PRECISION, TEXT, BLOB) so that the same
-// statements serve PostgreSQL later; the only SQLite-only object, the full-text index, is made
-// by arama.cpp. Dates are OLE Automation dates (DOUBLE PRECISION), times "HH:mm:ss" texts.
+// statements serve PostgreSQL later; the item search index, SQLite-specific, is made by
+// arama.cpp. Dates are OLE Automation dates (DOUBLE PRECISION), times "HH:mm:ss" texts.
 // Column names are those of the wire tables wherever the client reads them.
 
 namespace {
@@ -133,13 +133,6 @@ const char* const tablolarSurum1[] = {
     R"(CREATE TABLE STOK_RESIMLERI (
         STOK_STOKNO INTEGER PRIMARY KEY REFERENCES STOKLAR (STOK_STOKNO) ON DELETE CASCADE,
         RESIM BLOB NOT NULL))",
-
-    // Normalised codes of the items (one row per code): exact and prefix lookups.
-    R"(CREATE TABLE STOK_KODLARI (
-        KOD TEXT NOT NULL,
-        STOK_STOKNO INTEGER NOT NULL REFERENCES STOKLAR (STOK_STOKNO) ON DELETE CASCADE,
-        PRIMARY KEY (KOD, STOK_STOKNO)))",
-    "CREATE INDEX STOK_KODLARI_STOK ON STOK_KODLARI (STOK_STOKNO)",
 
     // Discount rates of a customer: a rule per brand and/or main group ('' = any), up to four
     // rates applied one after the other. See fiyat.h for which rule wins.
@@ -430,14 +423,12 @@ const char* const verilerSurum1[] = {
     "INSERT INTO AYARLAR (ANAHTAR, DEGER) VALUES ('EUR', '0')",
 };
 
-void Komutlar(const QSqlDatabase& db, std::span<const char* const> komutlar)
-{
+void Komutlar(const QSqlDatabase& db, std::span<const char* const> komutlar) {
     for (const char* komut : komutlar)
         Calistir(db, QString::fromUtf8(komut));
 }
 
-void Surum1(const QSqlDatabase& db)
-{
+void Surum1(const QSqlDatabase& db) {
     Komutlar(db, tablolarSurum1);
     AramaDiziniOlustur(db);
     Komutlar(db, verilerSurum1);
@@ -454,45 +445,38 @@ const TGoc goclar[] = {
     {1, "Alan şeması, arama dizini", Surum1},
 };
 
-bool SurumTablosuVar(const QSqlDatabase& db)
-{
+bool SurumTablosuVar(const QSqlDatabase& db) {
     return db.tables().contains(QStringLiteral("SEMA_SURUMU"), Qt::CaseInsensitive);
 }
 
-void SurumTablosunuOlustur(const QSqlDatabase& db)
-{
+void SurumTablosunuOlustur(const QSqlDatabase& db) {
     Calistir(db, QStringLiteral("CREATE TABLE IF NOT EXISTS SEMA_SURUMU ("
                                 "SURUM INTEGER PRIMARY KEY, ACIKLAMA TEXT NOT NULL, UYGULANDI TEXT NOT NULL)"));
 }
 
-void Uygula(const QSqlDatabase& db, const TGoc& goc)
-{
+void Uygula(const QSqlDatabase& db, const TGoc& goc) {
     TIslem islem(db);
     if (SemaSurumu(db) >= goc.surum) // another process got there first
         return;
     goc.uygula(db);
     Calistir(db, QStringLiteral("INSERT INTO SEMA_SURUMU (SURUM, ACIKLAMA, UYGULANDI) VALUES (?, ?, ?)"),
-             {goc.surum, QString::fromUtf8(goc.aciklama),
-              QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
+             {goc.surum, QString::fromUtf8(goc.aciklama), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)});
     islem.Onayla();
 }
 
 } // namespace
 
-int SemaSurumu(const QSqlDatabase& db)
-{
+int SemaSurumu(const QSqlDatabase& db) {
     if (!SurumTablosuVar(db))
         return 0;
     return TekDeger(db, QStringLiteral("SELECT COALESCE(MAX(SURUM), 0) FROM SEMA_SURUMU")).toInt();
 }
 
-int SonSemaSurumu()
-{
+int SonSemaSurumu() {
     return std::end(goclar)[-1].surum;
 }
 
-void Guncelle(const QSqlDatabase& db)
-{
+void Guncelle(const QSqlDatabase& db) {
     if (!SurumTablosuVar(db)) {
         TIslem islem(db);
         SurumTablosunuOlustur(db);

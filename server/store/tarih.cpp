@@ -9,20 +9,17 @@ constexpr double gundekiMilisaniye = 86'400'000.0;
 
 } // namespace
 
-double OleTarihi(QDate gun)
-{
+double OleTarihi(QDate gun) {
     return static_cast<double>(oleBaslangici.daysTo(gun));
 }
 
-double OleTarihi(const QDateTime& zaman)
-{
+double OleTarihi(const QDateTime& zaman) {
     const double kesir = zaman.time().msecsSinceStartOfDay() / gundekiMilisaniye;
     const double gun = OleTarihi(zaman.date());
     return gun < 0 ? gun - kesir : gun + kesir; // before the epoch the fraction still counts forward
 }
 
-QDateTime OleTarihinden(double ole)
-{
+QDateTime OleTarihinden(double ole) {
     const double gunler = std::trunc(ole);
     const double kesir = std::abs(ole - gunler);
     const QDate gun = oleBaslangici.addDays(static_cast<qint64>(gunler));
@@ -32,7 +29,6 @@ QDateTime OleTarihinden(double ole)
     return QDateTime(gun, QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
 }
 
-QString SaatYazisi(const QTime& saat)
-{
+QString SaatYazisi(const QTime& saat) {
     return saat.toString(QStringLiteral("HH:mm:ss"));
 }

@@ -12,24 +12,21 @@ std::atomic<quint64> sonIsParcacigiKimligi{0};
 // The connections that the current thread opened, one per TVeritabani; removed when the thread ends.
 class TIsParcacigiBaglantilari {
 public:
-    ~TIsParcacigiBaglantilari()
-    {
+    ~TIsParcacigiBaglantilari() {
         for (const auto& [kimlik, ad] : m_adlar)
             Kaldir(ad);
     }
 
     quint64 IsParcacigi() const { return m_isParcacigi; }
 
-    const QString* Bul(quint64 veritabani) const
-    {
+    const QString* Bul(quint64 veritabani) const {
         const auto it = m_adlar.find(veritabani);
         return it == m_adlar.end() ? nullptr : &it->second;
     }
 
     void Ekle(quint64 veritabani, const QString& ad) { m_adlar[veritabani] = ad; }
 
-    void Sil(quint64 veritabani)
-    {
+    void Sil(quint64 veritabani) {
         const auto it = m_adlar.find(veritabani);
         if (it == m_adlar.end())
             return;
@@ -38,8 +35,7 @@ public:
     }
 
 private:
-    static void Kaldir(const QString& ad)
-    {
+    static void Kaldir(const QString& ad) {
         {
             QSqlDatabase db = QSqlDatabase::database(ad, false);
             if (db.isValid())
@@ -52,21 +48,18 @@ private:
     std::map<quint64, QString> m_adlar;
 };
 
-TIsParcacigiBaglantilari& BuIsParcacigi()
-{
+TIsParcacigiBaglantilari& BuIsParcacigi() {
     thread_local TIsParcacigiBaglantilari baglantilar;
     return baglantilar;
 }
 
-void Pragma(QSqlDatabase& db, const QString& komut)
-{
+void Pragma(QSqlDatabase& db, const QString& komut) {
     QSqlQuery sorgu(db);
     if (!sorgu.exec(komut))
         throw TVeritabaniHatasi(komut, sorgu.lastError());
 }
 
-void Ayarla(QSqlDatabase& db)
-{
+void Ayarla(QSqlDatabase& db) {
     Pragma(db, QStringLiteral("PRAGMA busy_timeout = 5000"));
     Pragma(db, QStringLiteral("PRAGMA journal_mode = WAL"));
     Pragma(db, QStringLiteral("PRAGMA synchronous = FULL"));
@@ -76,33 +69,24 @@ void Ayarla(QSqlDatabase& db)
 } // namespace
 
 TVeritabaniHatasi::TVeritabaniHatasi(const QString& mesaj)
-    : std::runtime_error(mesaj.toStdString())
-{
-}
+    : std::runtime_error(mesaj.toStdString()) {}
 
 TVeritabaniHatasi::TVeritabaniHatasi(const QString& baglam, const QSqlError& hata)
-    : std::runtime_error((hata.text() + QStringLiteral(" [") + baglam + QStringLiteral("]")).toStdString())
-{
-}
+    : std::runtime_error((hata.text() + QStringLiteral(" [") + baglam + QStringLiteral("]")).toStdString()) {}
 
 TVeritabani::TVeritabani(QString dosyaYolu)
     : m_dosyaYolu(std::move(dosyaYolu))
-    , m_kimlik(++sonVeritabaniKimligi)
-{
-}
+    , m_kimlik(++sonVeritabaniKimligi) {}
 
-TVeritabani::~TVeritabani()
-{
+TVeritabani::~TVeritabani() {
     BaglantiyiKapat();
 }
 
-QString TVeritabani::BaglantiAdi() const
-{
+QString TVeritabani::BaglantiAdi() const {
     return QStringLiteral("tevrano-%1-%2").arg(m_kimlik).arg(BuIsParcacigi().IsParcacigi());
 }
 
-QSqlDatabase TVeritabani::Baglanti() const
-{
+QSqlDatabase TVeritabani::Baglanti() const {
     auto& baglantilar = BuIsParcacigi();
     if (const QString* ad = baglantilar.Bul(m_kimlik))
         return QSqlDatabase::database(*ad, false);
@@ -127,34 +111,29 @@ QSqlDatabase TVeritabani::Baglanti() const
     return db;
 }
 
-void TVeritabani::BaglantiyiKapat() const
-{
+void TVeritabani::BaglantiyiKapat() const {
     BuIsParcacigi().Sil(m_kimlik);
 }
 
 TIslem::TIslem(QSqlDatabase db)
-    : m_db(std::move(db))
-{
+    : m_db(std::move(db)) {
     Calistir(m_db, QStringLiteral("BEGIN IMMEDIATE"));
     m_acik = true;
 }
 
-TIslem::~TIslem()
-{
+TIslem::~TIslem() {
     if (!m_acik)
         return;
     QSqlQuery sorgu(m_db);
     sorgu.exec(QStringLiteral("ROLLBACK"));
 }
 
-void TIslem::Onayla()
-{
+void TIslem::Onayla() {
     Calistir(m_db, QStringLiteral("COMMIT"));
     m_acik = false;
 }
 
-QSqlQuery Hazirla(const QSqlDatabase& db, const QString& sql)
-{
+QSqlQuery Hazirla(const QSqlDatabase& db, const QString& sql) {
     QSqlQuery sorgu(db);
     sorgu.setForwardOnly(true);
     if (!sorgu.prepare(sql))
@@ -162,22 +141,19 @@ QSqlQuery Hazirla(const QSqlDatabase& db, const QString& sql)
     return sorgu;
 }
 
-void Calistir(QSqlQuery& sorgu)
-{
+void Calistir(QSqlQuery& sorgu) {
     if (!sorgu.exec())
         throw TVeritabaniHatasi(sorgu.lastQuery(), sorgu.lastError());
 }
 
-void DegerBagla(QSqlQuery& sorgu, int sira, const QVariant& deger)
-{
+void DegerBagla(QSqlQuery& sorgu, int sira, const QVariant& deger) {
     if (deger.typeId() == QMetaType::QString && deger.toString().isNull())
         sorgu.bindValue(sira, QStringLiteral(""));
     else
         sorgu.bindValue(sira, deger);
 }
 
-QSqlQuery Calistir(const QSqlDatabase& db, const QString& sql, const QVariantList& degerler)
-{
+QSqlQuery Calistir(const QSqlDatabase& db, const QString& sql, const QVariantList& degerler) {
     QSqlQuery sorgu = Hazirla(db, sql);
     for (int i = 0; i < degerler.size(); ++i)
         DegerBagla(sorgu, i, degerler.at(i));
@@ -185,8 +161,7 @@ QSqlQuery Calistir(const QSqlDatabase& db, const QString& sql, const QVariantLis
     return sorgu;
 }
 
-QVariant TekDeger(const QSqlDatabase& db, const QString& sql, const QVariantList& degerler)
-{
+QVariant TekDeger(const QSqlDatabase& db, const QString& sql, const QVariantList& degerler) {
     QSqlQuery sorgu = Calistir(db, sql, degerler);
     return sorgu.next() ? sorgu.value(0) : QVariant();
 }

@@ -13,8 +13,7 @@ Q_DECLARE_METATYPE(TIndirimOranlari)
 
 namespace {
 
-TIndirimOranlari Oranlar(double r1, double r2 = 0, double r3 = 0, double r4 = 0)
-{
+TIndirimOranlari Oranlar(double r1, double r2 = 0, double r3 = 0, double r4 = 0) {
     return TIndirimOranlari{{r1, r2, r3, r4}};
 }
 
@@ -38,8 +37,7 @@ private:
     QTemporaryDir m_klasor;
 };
 
-void TstFiyat::yuvarlama_data()
-{
+void TstFiyat::yuvarlama_data() {
     QTest::addColumn<double>("deger");
     QTest::addColumn<double>("beklenen");
     QTest::newRow("sıfır") << 0.0 << 0.0;
@@ -50,15 +48,13 @@ void TstFiyat::yuvarlama_data()
     QTest::newRow("büyük") << 1234567.895 << 1234567.9;
 }
 
-void TstFiyat::yuvarlama()
-{
+void TstFiyat::yuvarlama() {
     QFETCH(double, deger);
     QFETCH(double, beklenen);
     QCOMPARE(Yuvarla2(deger), beklenen);
 }
 
-void TstFiyat::indirimlerArdArdaUygulanir_data()
-{
+void TstFiyat::indirimlerArdArdaUygulanir_data() {
     QTest::addColumn<TIndirimOranlari>("oranlar");
     QTest::addColumn<double>("net");
     QTest::addColumn<QString>("yazi");
@@ -70,8 +66,7 @@ void TstFiyat::indirimlerArdArdaUygulanir_data()
     QTest::newRow("ara sıfır atlanır") << Oranlar(10, 0, 5) << 171.0 << u"10+5"_s;
 }
 
-void TstFiyat::indirimlerArdArdaUygulanir()
-{
+void TstFiyat::indirimlerArdArdaUygulanir() {
     QFETCH(TIndirimOranlari, oranlar);
     QFETCH(double, net);
     QFETCH(QString, yazi);
@@ -79,8 +74,7 @@ void TstFiyat::indirimlerArdArdaUygulanir()
     QCOMPARE(oranlar.Yazi(), yazi);
 }
 
-void TstFiyat::satirTutarlari()
-{
+void TstFiyat::satirTutarlari() {
     const TSatirTutarlari t = SatirTutarlariHesapla(3, 33.33, Oranlar(10), 20);
     QCOMPARE(t.tutar, 99.99);
     QCOMPARE(t.netBirimFiyat, 30.0);
@@ -90,8 +84,7 @@ void TstFiyat::satirTutarlari()
     QCOMPARE(t.kdvliTutar, 108.0);
 }
 
-void TstFiyat::kampanyaliStokCariIndirimiAlmaz()
-{
+void TstFiyat::kampanyaliStokCariIndirimiAlmaz() {
     const TStokFiyati kampanyali = StokFiyatiHesapla(1, 200, 150, 20, Oranlar(10));
     QCOMPARE(kampanyali.fiyat, 150.0);
     QVERIFY(kampanyali.indirim.Bos());
@@ -107,8 +100,7 @@ void TstFiyat::kampanyaliStokCariIndirimiAlmaz()
     QCOMPARE(fiyatsiz.indirimYazi, u"10"_s);
 }
 
-void TstFiyat::enOzelKuralGecerli_data()
-{
+void TstFiyat::enOzelKuralGecerli_data() {
     QTest::addColumn<QString>("marka");
     QTest::addColumn<QString>("anaGrup");
     QTest::addColumn<TIndirimOranlari>("beklenen");
@@ -118,8 +110,7 @@ void TstFiyat::enOzelKuralGecerli_data()
     QTest::newRow("genel kural") << u"VALEO"_s << u"FREN SİSTEMİ"_s << Oranlar(10);
 }
 
-void TstFiyat::enOzelKuralGecerli()
-{
+void TstFiyat::enOzelKuralGecerli() {
     QFETCH(QString, marka);
     QFETCH(QString, anaGrup);
     QFETCH(TIndirimOranlari, beklenen);
@@ -136,8 +127,7 @@ void TstFiyat::enOzelKuralGecerli()
     QCOMPARE(TCariIndirimleri::Yukle(db, 1).Bul(marka, anaGrup), beklenen);
 }
 
-void TstFiyat::kuralYoksaCarininGenelIndirimi()
-{
+void TstFiyat::kuralYoksaCarininGenelIndirimi() {
     TVeritabani vt(m_klasor.filePath(u"genel.db"_s));
     const QSqlDatabase db = vt.Baglanti();
     Guncelle(db);

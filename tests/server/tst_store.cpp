@@ -41,26 +41,22 @@ private:
     std::unique_ptr<TVeritabani> m_vt;
 };
 
-void TstStore::init()
-{
+void TstStore::init() {
     m_klasor = std::make_unique<QTemporaryDir>();
     QVERIFY(m_klasor->isValid());
     m_vt = std::make_unique<TVeritabani>(m_klasor->filePath(u"deneme.db"_s));
 }
 
-void TstStore::cleanup()
-{
+void TstStore::cleanup() {
     m_vt.reset();
     m_klasor.reset();
 }
 
-int TstStore::SaticiSayisi() const
-{
+int TstStore::SaticiSayisi() const {
     return TekDeger(m_vt->Baglanti(), u"SELECT COUNT(*) FROM SATICILAR"_s).toInt();
 }
 
-void TstStore::gocBosDosyadaSemayiKurar()
-{
+void TstStore::gocBosDosyadaSemayiKurar() {
     const QSqlDatabase db = m_vt->Baglanti();
     QCOMPARE(SemaSurumu(db), 0);
     Guncelle(db);
@@ -74,8 +70,7 @@ void TstStore::gocBosDosyadaSemayiKurar()
     QCOMPARE(TekDeger(db, u"SELECT DEGER FROM AYARLAR WHERE ANAHTAR = 'ISTEMCI_SURUMU'"_s).toString(), u"2"_s);
 }
 
-void TstStore::gocYenidenCalisincaHicbirSeyDegismez()
-{
+void TstStore::gocYenidenCalisincaHicbirSeyDegismez() {
     Guncelle(m_vt->Baglanti());
     Calistir(m_vt->Baglanti(), u"INSERT INTO SATICILAR (SATICINO, SATICIADI) VALUES (1, 'AHMET')"_s);
     m_vt->BaglantiyiKapat(); // as a restarted server would
@@ -86,8 +81,7 @@ void TstStore::gocYenidenCalisincaHicbirSeyDegismez()
     QCOMPARE(SaticiSayisi(), 1);
 }
 
-void TstStore::dahaYeniSemaReddedilir()
-{
+void TstStore::dahaYeniSemaReddedilir() {
     const QSqlDatabase db = m_vt->Baglanti();
     Guncelle(db);
     Calistir(db, u"INSERT INTO SEMA_SURUMU (SURUM, ACIKLAMA, UYGULANDI) VALUES (?, 'gelecek', '')"_s,
@@ -95,8 +89,7 @@ void TstStore::dahaYeniSemaReddedilir()
     QVERIFY_THROWS_EXCEPTION(TVeritabaniHatasi, Guncelle(db));
 }
 
-void TstStore::baglantiAyarlari()
-{
+void TstStore::baglantiAyarlari() {
     const QSqlDatabase db = m_vt->Baglanti();
     QCOMPARE(TekDeger(db, u"PRAGMA journal_mode"_s).toString(), u"wal"_s);
     QCOMPARE(TekDeger(db, u"PRAGMA synchronous"_s).toInt(), 2); // FULL
@@ -104,8 +97,7 @@ void TstStore::baglantiAyarlari()
     QCOMPARE(TekDeger(db, u"PRAGMA busy_timeout"_s).toInt(), 5000);
 }
 
-void TstStore::yabanciAnahtarlarDenetlenir()
-{
+void TstStore::yabanciAnahtarlarDenetlenir() {
     const QSqlDatabase db = m_vt->Baglanti();
     Guncelle(db);
     QVERIFY_THROWS_EXCEPTION(TVeritabaniHatasi,
@@ -113,8 +105,7 @@ void TstStore::yabanciAnahtarlarDenetlenir()
                                           "VALUES (1, 'X', '1', 3, 999)"_s));
 }
 
-void TstStore::herIsParcacigininKendiBaglantisiVar()
-{
+void TstStore::herIsParcacigininKendiBaglantisiVar() {
     const QString anaAd = m_vt->Baglanti().connectionName();
     QCOMPARE(m_vt->Baglanti().connectionName(), anaAd); // kept, not reopened
 
@@ -129,8 +120,7 @@ void TstStore::herIsParcacigininKendiBaglantisiVar()
     QCOMPARE(ikinci.Baglanti().databaseName(), m_klasor->filePath(u"ikinci.db"_s));
 }
 
-void TstStore::isParcacigiBitinceBaglantisiKaldirilir()
-{
+void TstStore::isParcacigiBitinceBaglantisiKaldirilir() {
     QString ad;
     bool acikti = false;
     std::thread isParcacigi([&] {
@@ -148,8 +138,7 @@ void TstStore::isParcacigiBitinceBaglantisiKaldirilir()
 
 // Deferred transactions that read before writing fail with "database is locked" under
 // contention; write transactions take the lock at BEGIN and wait for it instead.
-void TstStore::eszamanliYazanlarKilitlenmez()
-{
+void TstStore::eszamanliYazanlarKilitlenmez() {
     Guncelle(m_vt->Baglanti());
     constexpr int yazanlar = 4, yazimlar = 40;
     std::atomic<int> hatalar{0};
@@ -177,8 +166,7 @@ void TstStore::eszamanliYazanlarKilitlenmez()
     QCOMPARE(SaticiSayisi(), yazanlar * yazimlar);
 }
 
-void TstStore::islemOnaylanincaKalir()
-{
+void TstStore::islemOnaylanincaKalir() {
     Guncelle(m_vt->Baglanti());
     {
         TIslem islem(m_vt->Baglanti());
@@ -188,8 +176,7 @@ void TstStore::islemOnaylanincaKalir()
     QCOMPARE(SaticiSayisi(), 1);
 }
 
-void TstStore::islemIstisnadaGeriAlinir()
-{
+void TstStore::islemIstisnadaGeriAlinir() {
     Guncelle(m_vt->Baglanti());
     const auto yaz = [this] {
         TIslem islem(m_vt->Baglanti());
@@ -207,8 +194,7 @@ void TstStore::islemIstisnadaGeriAlinir()
     QCOMPARE(SaticiSayisi(), 1);
 }
 
-void TstStore::islemOnaysizBitinceGeriAlinir()
-{
+void TstStore::islemOnaysizBitinceGeriAlinir() {
     Guncelle(m_vt->Baglanti());
     {
         TIslem islem(m_vt->Baglanti());
@@ -217,8 +203,7 @@ void TstStore::islemOnaysizBitinceGeriAlinir()
     QCOMPARE(SaticiSayisi(), 0);
 }
 
-void TstStore::oleTarihleri_data()
-{
+void TstStore::oleTarihleri_data() {
     QTest::addColumn<QDateTime>("zaman");
     QTest::addColumn<double>("ole");
     QTest::newRow("başlangıç") << QDateTime(QDate(1899, 12, 30), QTime(0, 0)) << 0.0;
@@ -228,8 +213,7 @@ void TstStore::oleTarihleri_data()
     QTest::newRow("önceki gün 06:00") << QDateTime(QDate(1899, 12, 29), QTime(6, 0)) << -1.25;
 }
 
-void TstStore::oleTarihleri()
-{
+void TstStore::oleTarihleri() {
     QFETCH(QDateTime, zaman);
     QFETCH(double, ole);
     QCOMPARE(OleTarihi(zaman), ole);

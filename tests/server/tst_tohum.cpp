@@ -22,16 +22,14 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A small data set: all the kinds of data, quick to write.
-TohumAyarlari KucukAyarlar()
-{
+TohumAyarlari KucukAyarlar() {
     TohumAyarlari a;
     a.stokAdedi = 400;
     a.cariAdedi = 8;
     return a;
 }
 
-QByteArray TabloOzeti(const QSqlDatabase& db, const QString& sorgu)
-{
+QByteArray TabloOzeti(const QSqlDatabase& db, const QString& sorgu) {
     QCryptographicHash ozet(QCryptographicHash::Sha256);
     QSqlQuery q = Calistir(db, sorgu);
     while (q.next()) {
@@ -46,21 +44,18 @@ QByteArray TabloOzeti(const QSqlDatabase& db, const QString& sorgu)
 }
 
 // A checksum of every data table and of the full-text index.
-QByteArray VeriOzeti(const QSqlDatabase& db)
-{
+QByteArray VeriOzeti(const QSqlDatabase& db) {
     QByteArray ozet;
     for (const auto& [tablo, adet] : TabloSayilari(db))
         ozet += TabloOzeti(db, u"SELECT * FROM %1 ORDER BY 1, 2"_s.arg(tablo));
     return ozet + TabloOzeti(db, u"SELECT rowid, ANAHTAR FROM STOK_ARAMA ORDER BY rowid"_s);
 }
 
-int Sayi(const QSqlDatabase& db, const QString& sql, const QVariantList& degerler = {})
-{
+int Sayi(const QSqlDatabase& db, const QString& sql, const QVariantList& degerler = {}) {
     return TekDeger(db, sql, degerler).toInt();
 }
 
-QImage Coz(const QByteArray& baytlar, const char* bicim)
-{
+QImage Coz(const QByteArray& baytlar, const char* bicim) {
     QImage resim;
     resim.loadFromData(baytlar, bicim);
     return resim;
@@ -100,15 +95,13 @@ private:
     QSqlDatabase Db() const { return m_vt->Baglanti(); }
 };
 
-void TstTohum::initTestCase()
-{
+void TstTohum::initTestCase() {
     QVERIFY(m_klasor.isValid());
     m_vt = std::make_unique<TVeritabani>(m_klasor.filePath(u"demo.db"_s));
     Tohumla(Db(), KucukAyarlar());
 }
 
-void TstTohum::ayniTohumAyniVeri()
-{
+void TstTohum::ayniTohumAyniVeri() {
     TVeritabani ikinci(m_klasor.filePath(u"ikinci.db"_s));
     Tohumla(ikinci.Baglanti(), KucukAyarlar());
     QCOMPARE(VeriOzeti(ikinci.Baglanti()), VeriOzeti(Db()));
@@ -120,8 +113,7 @@ void TstTohum::ayniTohumAyniVeri()
     QVERIFY(VeriOzeti(ucuncu.Baglanti()) != VeriOzeti(Db()));
 }
 
-void TstTohum::yenilemeEskiVeriBirakmaz()
-{
+void TstTohum::yenilemeEskiVeriBirakmaz() {
     TVeritabani vt(m_klasor.filePath(u"yenileme.db"_s));
     TohumAyarlari buyuk = KucukAyarlar();
     buyuk.stokAdedi = 500;
@@ -137,8 +129,7 @@ void TstTohum::yenilemeEskiVeriBirakmaz()
     QVERIFY(yenilenen != VeriOzeti(Db())); // the binding was kept through the refresh
 }
 
-void TstTohum::demoKullanicilariVeMakineler()
-{
+void TstTohum::demoKullanicilariVeMakineler() {
     struct TBeklenen {
         QString makine, kullanici;
         int tip, aktif;
@@ -166,8 +157,7 @@ void TstTohum::demoKullanicilariVeMakineler()
     QCOMPARE(Sayi(Db(), u"SELECT COUNT(*) FROM MAKINELER"_s), int(std::size(beklenenler)));
 }
 
-void TstTohum::siparislerHerDurumda()
-{
+void TstTohum::siparislerHerDurumda() {
     for (int durum = 1; durum <= 6; ++durum)
         QVERIFY2(Sayi(Db(), u"SELECT COUNT(*) FROM SIPARISLER WHERE CARINO = 1 AND DURUM = ?"_s, {durum}) > 0,
                  qPrintable(QString::number(durum)));
@@ -186,8 +176,7 @@ void TstTohum::siparislerHerDurumda()
              0);
 }
 
-void TstTohum::sepetSatirlariKurallaHesaplanir()
-{
+void TstTohum::sepetSatirlariKurallaHesaplanir() {
     QCOMPARE(Sayi(Db(), u"SELECT COUNT(DISTINCT SEC) FROM SEPET WHERE CARINO = 1"_s), 2);
     QVERIFY(Sayi(Db(), u"SELECT COUNT(*) FROM SEPET WHERE CARINO = 2"_s) > 0);
     QSqlQuery q = Calistir(Db(), u"SELECT s.MIKTAR, s.BIRIMFIYAT, s.INDIRIMORANI1, s.INDIRIMORANI2, s.INDIRIMORANI3, "
@@ -199,13 +188,13 @@ void TstTohum::sepetSatirlariKurallaHesaplanir()
         ++satirlar;
         const TIndirimOranlari cariOranlari =
             TCariIndirimleri::Yukle(Db(), q.value(13).toInt()).Bul(q.value(14).toString(), q.value(15).toString());
-        const TStokFiyati fiyat = StokFiyatiHesapla(q.value(16).toInt(), q.value(17).toDouble(),
-                                                    q.value(18).toDouble(), q.value(6).toDouble(), cariOranlari);
+        const TStokFiyati fiyat = StokFiyatiHesapla(q.value(16).toInt(), q.value(17).toDouble(), q.value(18).toDouble(),
+                                                    q.value(6).toDouble(), cariOranlari);
         QCOMPARE(q.value(1).toDouble(), fiyat.fiyat);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(q.value(2 + i).toDouble(), fiyat.indirim.oran[static_cast<size_t>(i)]);
-        const TSatirTutarlari t = SatirTutarlariHesapla(q.value(0).toDouble(), fiyat.fiyat, fiyat.indirim,
-                                                        q.value(6).toDouble());
+        const TSatirTutarlari t =
+            SatirTutarlariHesapla(q.value(0).toDouble(), fiyat.fiyat, fiyat.indirim, q.value(6).toDouble());
         QCOMPARE(q.value(7).toDouble(), t.tutar);
         QCOMPARE(q.value(8).toDouble(), t.netBirimFiyat);
         QCOMPARE(q.value(9).toDouble(), t.netTutar);
@@ -216,8 +205,7 @@ void TstTohum::sepetSatirlariKurallaHesaplanir()
     QVERIFY(satirlar > 0);
 }
 
-void TstTohum::hesapTutarlariTutarli()
-{
+void TstTohum::hesapTutarlariTutarli() {
     // Balances of the accounts are the sums of their movements.
     QCOMPARE(Sayi(Db(), u"SELECT COUNT(*) FROM CARILER c WHERE ABS(c.TLBAKIYE - COALESCE((SELECT SUM(BORC - ALACAK) "
                         "FROM CARI_HAREKETLER h WHERE h.CARINO = c.CARINO), 0)) > 0.005"_s),
@@ -244,8 +232,7 @@ void TstTohum::hesapTutarlariTutarli()
                        "WHERE h.CARINO = 1"_s) > 0);
 }
 
-void TstTohum::stokAlanlariGecerli()
-{
+void TstTohum::stokAlanlariGecerli() {
     QCOMPARE(Sayi(Db(), u"SELECT COUNT(*) FROM STOKLAR"_s), KucukAyarlar().stokAdedi);
     QCOMPARE(Sayi(Db(), u"SELECT COUNT(DISTINCT BARKOD) FROM STOKLAR"_s), KucukAyarlar().stokAdedi);
     QSqlQuery q = Calistir(Db(), u"SELECT BARKOD FROM STOKLAR"_s);
@@ -269,8 +256,7 @@ void TstTohum::stokAlanlariGecerli()
     QVERIFY2(resimli > 80 && resimli < 160, qPrintable(QString::number(resimli)));
 }
 
-void TstTohum::resimlerVeBelgelerCozulur()
-{
+void TstTohum::resimlerVeBelgelerCozulur() {
     QSqlQuery resimler = Calistir(Db(), u"SELECT RESIM FROM STOK_RESIMLERI"_s);
     while (resimler.next())
         QVERIFY(!Coz(resimler.value(0).toByteArray(), "JPG").isNull());
@@ -305,8 +291,7 @@ void TstTohum::resimlerVeBelgelerCozulur()
     QVERIFY(!TekDeger(Db(), u"SELECT DEGER FROM AYARLAR WHERE ANAHTAR = 'KAYANYAZI'"_s).toString().isEmpty());
 }
 
-void TstTohum::tohumlananStokAranir()
-{
+void TstTohum::tohumlananStokAranir() {
     QSqlQuery q = Calistir(Db(), u"SELECT STOK_STOKNO, OEM1, ADI FROM STOKLAR WHERE STOK_STOKNO IN (7, 123)"_s);
     while (q.next()) {
         const int no = q.value(0).toInt();
@@ -317,13 +302,13 @@ void TstTohum::tohumlananStokAranir()
     }
 }
 
-void TstTohum::makineBaglaYenidenBaglar()
-{
+void TstTohum::makineBaglaYenidenBaglar() {
     TVeritabani vt(m_klasor.filePath(u"bagla.db"_s));
     Tohumla(vt.Baglanti(), KucukAyarlar());
     const auto bagliKullanici = [&](const QString& makine) {
-        return TekDeger(vt.Baglanti(), u"SELECT k.ADI FROM MAKINELER m JOIN KULLANICILAR k "
-                                       "ON k.SIRANO = m.KULLANICISIRANO WHERE m.BILGISAYARID = ?"_s,
+        return TekDeger(vt.Baglanti(),
+                        u"SELECT k.ADI FROM MAKINELER m JOIN KULLANICILAR k "
+                        "ON k.SIRANO = m.KULLANICISIRANO WHERE m.BILGISAYARID = ?"_s,
                         {makine})
             .toString();
     };
@@ -337,8 +322,7 @@ void TstTohum::makineBaglaYenidenBaglar()
     QCOMPARE(bagliKullanici(u"TEST-MAKINE-3"_s), u"BAYI4"_s);
 }
 
-void TstTohum::makineBaglaHatalari()
-{
+void TstTohum::makineBaglaHatalari() {
     const int once = Sayi(Db(), u"SELECT COUNT(*) FROM MAKINELER"_s);
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, MakineBagla(Db(), u"TEST-MAKINE-1"_s, u"YOK"_s));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, MakineBagla(Db(), u"  "_s, u"BAYI3"_s));
@@ -348,8 +332,7 @@ void TstTohum::makineBaglaHatalari()
 }
 
 // A picture larger than one run between clear codes, with colours off the palette.
-void TstTohum::gifGeriOkunur()
-{
+void TstTohum::gifGeriOkunur() {
     QImage kaynak(37, 23, QImage::Format_RGB32);
     for (int y = 0; y < kaynak.height(); ++y)
         for (int x = 0; x < kaynak.width(); ++x)
@@ -361,8 +344,7 @@ void TstTohum::gifGeriOkunur()
             QCOMPARE(cozulen.pixel(x, y), GifPaletRengi(kaynak.pixel(x, y)));
 }
 
-void TstTohum::gifCokKareliDoner()
-{
+void TstTohum::gifCokKareliDoner() {
     QImage kirmizi(20, 10, QImage::Format_RGB32), mavi(20, 10, QImage::Format_RGB32);
     kirmizi.fill(Qt::red);
     mavi.fill(Qt::blue);
@@ -376,8 +358,7 @@ void TstTohum::gifCokKareliDoner()
     QCOMPARE(okuyucu.read().pixel(5, 5), qRgb(0, 0, 255));
 }
 
-void TstTohum::ean13_data()
-{
+void TstTohum::ean13_data() {
     QTest::addColumn<QString>("oniki");
     QTest::addColumn<QString>("barkod");
     QTest::newRow("GS1 örneği") << u"590123412345"_s << u"5901234123457"_s;
@@ -386,15 +367,13 @@ void TstTohum::ean13_data()
     QTest::newRow("denetim 0") << u"000000000000"_s << u"0000000000000"_s;
 }
 
-void TstTohum::ean13()
-{
+void TstTohum::ean13() {
     QFETCH(QString, oniki);
     QFETCH(QString, barkod);
     QCOMPARE(Ean13(oniki), barkod);
 }
 
-void TstTohum::komutOkunur_data()
-{
+void TstTohum::komutOkunur_data() {
     QTest::addColumn<QStringList>("argumanlar");
     QTest::addColumn<bool>("veriUret");
     QTest::addColumn<int>("stokAdedi");
@@ -403,13 +382,12 @@ void TstTohum::komutOkunur_data()
     QTest::newRow("büyük") << QStringList{u"--items"_s, u"200000"_s} << true << 200000 << QString();
     QTest::newRow("yalnız bağlama") << QStringList{u"--bind-machine"_s, u"PC1"_s, u"--user"_s, u"BAYI3"_s} << false
                                     << 5000 << u"PC1"_s;
-    QTest::newRow("tohum ve bağlama") << QStringList{u"--items"_s, u"10"_s, u"--bind-machine"_s, u"PC1"_s,
-                                                     u"--user"_s, u"BAYI3"_s}
+    QTest::newRow("tohum ve bağlama") << QStringList{u"--items"_s, u"10"_s,     u"--bind-machine"_s,
+                                                     u"PC1"_s,     u"--user"_s, u"BAYI3"_s}
                                       << true << 10 << u"PC1"_s;
 }
 
-void TstTohum::komutOkunur()
-{
+void TstTohum::komutOkunur() {
     QFETCH(QStringList, argumanlar);
     QFETCH(bool, veriUret);
     QFETCH(int, stokAdedi);
@@ -420,8 +398,7 @@ void TstTohum::komutOkunur()
     QCOMPARE(komut.makineId, makine);
 }
 
-void TstTohum::hataliKomutReddedilir_data()
-{
+void TstTohum::hataliKomutReddedilir_data() {
     QTest::addColumn<QStringList>("argumanlar");
     QTest::newRow("kullanıcısız makine") << QStringList{u"--bind-machine"_s, u"PC1"_s};
     QTest::newRow("makinesiz kullanıcı") << QStringList{u"--user"_s, u"BAYI3"_s};
@@ -433,8 +410,7 @@ void TstTohum::hataliKomutReddedilir_data()
     QTest::newRow("fazla argüman") << QStringList{u"fazla"_s};
 }
 
-void TstTohum::hataliKomutReddedilir()
-{
+void TstTohum::hataliKomutReddedilir() {
     QFETCH(QStringList, argumanlar);
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, TohumKomutuOku(argumanlar));
 }

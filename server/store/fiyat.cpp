@@ -1,14 +1,14 @@
 #include "server/store/fiyat.h"
 
+#include "platform/datasnap/numberformat.h"
 #include "server/store/veritabani.h"
 
 #include <QStringList>
 #include <cmath>
 
 double Yuvarla2(double deger) {
-    // The nudge takes values such as 1.005, stored as 1.00499999..., to the half they stand for.
-    const double yuzle = deger * 100.0;
-    return std::round(yuzle + std::copysign(1e-7, yuzle)) / 100.0;
+    // The client's rounding, so that totals on screen and on the server agree to the cent.
+    return datasnap::RoundHalfAway(deger, 2);
 }
 
 double TIndirimOranlari::NetFiyat(double fiyat) const {

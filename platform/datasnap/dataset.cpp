@@ -30,12 +30,17 @@ constexpr std::array<TypeName, 10> kTypeNames{{
     {TFieldType::Blob, "Blob"},
 }};
 
-// OLE Automation date (days since 1899-12-30) to local date and time.
-QDateTime OleToDateTime(double ole) {
+// OLE Automation date (days since 1899-12-30) to a date and a wall-clock time. The value carries
+// no time zone; the date-time is built without one so no zone lookup is made per cell.
+QDate OleToDate(double ole) {
     static const QDate epoch(1899, 12, 30);
+    return epoch.addDays(static_cast<qint64>(std::floor(ole)));
+}
+
+QDateTime OleToDateTime(double ole) {
     const double days = std::floor(ole);
     const qint64 msecs = std::llround((ole - days) * 86400000.0);
-    return QDateTime(epoch.addDays(static_cast<qint64>(days)), QTime(0, 0)).addMSecs(msecs);
+    return QDateTime(OleToDate(ole), QTime(0, 0), Qt::UTC).addMSecs(msecs);
 }
 
 } // namespace
@@ -359,7 +364,7 @@ QString TClientDataSet::DisplayTextAt(int row, int column) const {
             return FormatFloat(field->DisplayFormat(), value.toDouble(), locale);
         return locale.toString(value.toDouble(), 'g', 15);
     case TFieldType::Date:
-        return locale.toString(OleToDateTime(value.toDouble()).date(), QLocale::ShortFormat);
+        return locale.toString(OleToDate(value.toDouble()), QLocale::ShortFormat);
     case TFieldType::DateTime:
         return locale.toString(OleToDateTime(value.toDouble()), QLocale::ShortFormat);
     case TFieldType::Boolean:

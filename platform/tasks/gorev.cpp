@@ -25,11 +25,18 @@ bool OnUiThread() {
 }
 
 void RunInBackground(QObject* context, std::function<void()> work, std::function<void()> continuation) {
+    // The guard is read only on the user-interface thread, where the context is deleted, so a
+    // window closed while the task ran simply drops the result.
     QPointer<QObject> guard(context);
     Pool().start([guard, work = std::move(work), continuation = std::move(continuation)]() mutable {
         work();
-        if (guard)
-            QMetaObject::invokeMethod(guard.data(), std::move(continuation), Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [guard, continuation = std::move(continuation)] {
+                if (guard)
+                    continuation();
+            },
+            Qt::QueuedConnection);
     });
 }
 

@@ -4,6 +4,9 @@ const TMetotTablosu& SunucuMetotlari() {
     static const TMetotTablosu tablo = [] {
         TMetotTablosu t;
         OturumMetotlari(t);
+        KatalogMetotlari(t);
+        SepetMetotlari(t);
+        CariMetotlari(t);
         return t;
     }();
     return tablo;

@@ -14,3 +14,6 @@ const TMetotTablosu& SunucuMetotlari();
 
 // One registration function per area.
 void OturumMetotlari(TMetotTablosu& tablo);
+void KatalogMetotlari(TMetotTablosu& tablo);
+void SepetMetotlari(TMetotTablosu& tablo);
+void CariMetotlari(TMetotTablosu& tablo);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -89,6 +90,24 @@ int MesajGoster(const QString& metin, int tur, MesajTuslari tuslar, int odakliTu
     if (ses != SistemSesi::Yok)
         BipSesiCal(ses);
     return MesajPenceresiniCalistir(std::move(pencere));
+}
+
+void StandartMesajGoster(const QString& metin, int tur) {
+    const bool hata = tur == mtError;
+    MesajIstegi istek;
+    istek.metin = metin;
+    istek.tur = hata ? mtError : mtWarning;
+    istek.baslik = hata ? u"Error"_s : u"Warning"_s;
+    istek.tuslar = mbOK;
+    istek.odakliTus = mbOK;
+    istek.sahip = QApplication::activeWindow();
+    if (const MesajCevaplayici cevaplayici = Cevaplayici()) {
+        cevaplayici(istek);
+        return;
+    }
+    QMessageBox kutu(hata ? QMessageBox::Critical : QMessageBox::Warning, istek.baslik, metin, QMessageBox::Ok,
+                     istek.sahip);
+    kutu.exec();
 }
 
 // ---------------------------------------------------------------------------------------------

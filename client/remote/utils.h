@@ -106,6 +106,11 @@ QString MesajBasligi(int tur);
 // result code of the button that closed the box. User-interface thread only.
 int MesajGoster(const QString& metin, int tur, MesajTuslari tuslar, int odakliTus);
 
+// The toolkit's own warning or error dialog (kind mtWarning or mtError): the caption "Warning" or
+// "Error", one "OK" button, untranslated. Answered by the responder of MesajGoster like any message
+// (the request carries that caption and mbOK). User-interface thread only.
+void StandartMesajGoster(const QString& metin, int tur);
+
 // Answers messages in place of the window: MesajGoster hands it the request and returns its
 // answer without showing anything. An empty responder restores the real window.
 using MesajCevaplayici = std::function<int(const MesajIstegi&)>;

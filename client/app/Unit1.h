@@ -1,0 +1,163 @@
+#pragma once
+
+// The main window: header, search bar, tab pages, status legend, bottom panel and the general
+// menu; the start-up sequence with the login, the adaptation to the user type, the start-up task
+// and the exit question. Every tab of the program lives inside it and reaches the server through
+// its connection `bagc` and its session record `sbilgi`.
+
+#include "client/app/kullanicitipi.h"
+#include "client/app/sekmebasliklari.h"
+#include "client/remote/baglantiu.h"
+#include "platform/datasnap/connection.h"
+
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QVBoxLayout;
+namespace datasnap {
+class TClientDataSet;
+}
+namespace widgets {
+class TAnimasyonluResim;
+class TKayanYazi;
+class TMesgulGostergesi;
+} // namespace widgets
+
+class TForm1 final : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* sahip = nullptr);
+    ~TForm1() override;
+    Q_DISABLE_COPY_MOVE(TForm1)
+
+    // The start-up sequence: titles, the local half of the session, the connection's host and
+    // port, the login (GirisYap) and the start of the start-up task. Returns with a logged-in
+    // session, or ends the process. The window is shown by the caller afterwards.
+    void FormCreate();
+    void GirisYap();
+    void AnaBilgiAl();       // the header labels from the session
+    void CariSecimiGoster(); // "Başka Cari Seç": the customer selection and its follow-up
+    void G1Click();          // "Çıkış": closes the window, which asks first
+    void SepetYenile();      // reloads the basket; the basket tab fills it in
+
+    datasnap::TSQLConnection& bagc() { return m_bagc; }
+    TSonucBilgisi& sbilgi() { return m_sbilgi; }
+    int acilisadet() const { return _acilisadet; }
+    bool acilisgoruldu() const { return _acilisgoruldu; }
+
+    // Tab pages and the place where each tab's content goes.
+    QWidget* SekmeSayfasi(TSekme sekme) const;
+    QVBoxLayout* SekmeDuzeni(TSekme sekme) const;
+
+    // Caption writers: the count and the tab's name (4=Sepet), or the design-time caption.
+    void SekmeSayisiYaz(TSekme sekme, int adet);
+    void SekmeSayisiYaz(TSekme sekme, double adet);
+    void SekmeBasliginiGeriAl(TSekme sekme);
+    QString SekmeBasligi(TSekme sekme) const;
+
+    // The counter row of BalonGetir, read by position: basket, new products, campaign products,
+    // announcements (integers), open back-order balances (floating point).
+    void BalonSatiriYaz(const QList<QVariant>& satir);
+
+    // The user-type adaptation made at login (empty before it).
+    const TKullaniciUyarlamasi& Uyarlama() const { return m_uyarlama; }
+    // A grid's hook for its column changes: `uygulayici(field, visible)` receives each change of
+    // `izgara`, now when the login is done, otherwise right after the adaptation.
+    using TSutunUygulayici = std::function<void(const QString& alan, bool gorunur)>;
+    void SutunUygulayicisiEkle(TIzgara izgara, TSutunUygulayici uygulayici);
+
+    // What one step of the start-up task works with. The steps run one after another on a
+    // worker; they reach the window only through Pencerede.
+    struct TAcilisBaglami {
+        QPointer<TForm1> form;
+        std::shared_ptr<const datasnap::TSQLConnection> baglanti; // copy of bagc; each call copies it again
+        // Runs `is` on the user-interface thread with the window, if it still exists, and waits.
+        void Pencerede(const std::function<void(TForm1&)>& is) const;
+    };
+    using TAcilisAdimi = void (*)(const TAcilisBaglami&);
+    static const std::vector<TAcilisAdimi>& AcilisAdimlari();
+    static void AnaBilgiAlAdimi(const TAcilisBaglami& b);
+    static void BalonYaz(const TAcilisBaglami& b);
+
+signals:
+    void acilisGoreviBitti(); // the start-up task and its continuation have run
+
+protected:
+    void closeEvent(QCloseEvent* olay) override;
+
+private:
+    void PencereyiKur();
+    QWidget* BaslikPaneliKur();
+    QWidget* AramaCubuguKur();
+    QWidget* SekmeleriKur();
+    QWidget* LejantKur();
+    QWidget* AltPaneliKur();
+    void GenelMenuyuKur();
+    void KullaniciTipineUyarla(int musteriTipi);
+    void AcilisGoreviniBaslat();
+    void AcilisGorevBitti();
+    void AcilisReklamGoster();
+    bool FormCloseQuery();
+    void musteritusClick();
+
+    datasnap::TSQLConnection m_bagc;
+    TSonucBilgisi m_sbilgi;
+    int _acilisadet = 0;
+    bool _acilisgoruldu = false;
+    QPointer<QWidget> benimbakiyesiparisler;
+    TKullaniciUyarlamasi m_uyarlama;
+    bool m_uyarlandi = false;
+    std::multimap<TIzgara, TSutunUygulayici> m_sutunUygulayicilari;
+
+    // In-memory tables of the tabs.
+    datasnap::TClientDataSet* stok = nullptr;
+    datasnap::TClientDataSet* sepet = nullptr;
+    datasnap::TClientDataSet* kargo = nullptr;
+    datasnap::TClientDataSet* ONCEKILER = nullptr;
+    datasnap::TClientDataSet* EKSTRE = nullptr;
+    datasnap::TClientDataSet* YENILER = nullptr;
+    datasnap::TClientDataSet* kampstok = nullptr;
+
+    QLabel* kullanicilbl = nullptr;
+    QLabel* cariadilbl = nullptr;
+    QLabel* saticilbl = nullptr;
+    widgets::TAnimasyonluResim* RxGIFAnimator1 = nullptr; // header banner
+    QToolButton* genelmenutus = nullptr;
+    QMenu* Genelmenu = nullptr;
+    QAction* M1 = nullptr;
+    QAction* N4 = nullptr;
+    QAction* websitesi1 = nullptr;
+    QAction* G1 = nullptr;
+    QAction* R1 = nullptr;
+    QLineEdit* araedit = nullptr;
+    QPushButton* SpeedButton2 = nullptr; // "Ara"
+    QPushButton* SpeedButton1 = nullptr; // "Temizle"
+    QPushButton* musteritus = nullptr;
+    // Busy indicators, hidden at rest and turning while shown.
+    widgets::TMesgulGostergesi* gifstokara = nullptr;
+    widgets::TMesgulGostergesi* gifyeniler = nullptr;
+    widgets::TMesgulGostergesi* gifkampanyali = nullptr;
+    widgets::TMesgulGostergesi* gifduyuru = nullptr;
+    widgets::TMesgulGostergesi* gifoncekiler = nullptr;
+    widgets::TMesgulGostergesi* gifekstre = nullptr;
+    widgets::TAnimasyonluResim* RxGIFAnimator2 = nullptr; // upper banner strip
+    QTabWidget* sPageControl1 = nullptr;
+    std::map<TSekme, QWidget*> m_sayfalar;
+    std::map<TSekme, QVBoxLayout*> m_duzenler;
+    QWidget* Panel5 = nullptr;
+    widgets::TKayanYazi* kayanyazi = nullptr;        // the ticker
+    widgets::TKayanYazi* RealTimeMarquee1 = nullptr; // the scrolling lower banner
+    QLabel* Image3 = nullptr;                        // holds the lower banner's picture
+};

@@ -1,71 +1,100 @@
 #include "platform/datasnap/numberformat.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 namespace datasnap {
 
-TDecimalDigits RoundedDigits(double value, int decimals) {
-    TDecimalDigits out;
+namespace {
+
+// The rounded digits as plain characters; the shared core of RoundedDigits and RoundHalfAway
+// (kept free of QString so that pricing a thousand rows stays cheap).
+struct TRawDigits {
+    bool negative = false;
+    std::string integer;  // at least "0"
+    std::string fraction; // exactly `decimals` digits
+};
+
+TRawDigits RoundRaw(double value, int decimals) {
+    TRawDigits out;
     out.negative = std::signbit(value) && value != 0.0;
-    if (!std::isfinite(value)) {
-        out.integerDigits = QStringLiteral("0");
-        out.fractionDigits = QString(decimals, QLatin1Char('0'));
+    if (!std::isfinite(value) || decimals < 0 || decimals > 30) {
+        out.integer = "0";
+        out.fraction.assign(static_cast<size_t>(std::max(decimals, 0)), '0');
         return out;
     }
     // Scientific text with 15 significant digits: d.dddddddddddddde±x
-    const QString sci = QString::number(std::fabs(value), 'e', 14);
-    const qsizetype ePos = sci.indexOf(QLatin1Char('e'));
-    QString mantissa = sci.left(ePos);
-    mantissa.remove(QLatin1Char('.'));
-    const int exponent = sci.mid(ePos + 1).toInt();
+    char sci[40];
+    const auto written = std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view text(sci, static_cast<size_t>(written.ptr - sci));
+    const size_t ePos = text.find('e');
+    std::string digits;
+    digits.reserve(48);
+    for (const char c : text.substr(0, ePos))
+        if (c != '.')
+            digits.push_back(c);
+    int exponent = 0;
+    std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
 
     // All digits with the decimal point after position `pointAt`.
-    QString digits = mantissa;
     int pointAt = exponent + 1;
     if (pointAt <= 0) {
-        digits.prepend(QString(-pointAt + 1, QLatin1Char('0')));
+        digits = std::string(static_cast<size_t>(-pointAt + 1), '0') + digits;
         pointAt = 1;
     }
     const int needed = pointAt + decimals;
-    if (digits.size() < needed + 1)
-        digits.append(QString(needed + 1 - digits.size(), QLatin1Char('0')));
+    if (static_cast<int>(digits.size()) < needed + 1)
+        digits.append(static_cast<size_t>(needed + 1 - static_cast<int>(digits.size())), '0');
 
-    QString kept = digits.left(needed);
-    if (digits.at(needed) >= QLatin1Char('5')) {
+    std::string kept = digits.substr(0, static_cast<size_t>(needed));
+    if (digits[static_cast<size_t>(needed)] >= '5') {
         int i = needed - 1;
         for (; i >= 0; --i) {
-            if (kept[i] == QLatin1Char('9')) {
-                kept[i] = QLatin1Char('0');
+            if (kept[static_cast<size_t>(i)] == '9') {
+                kept[static_cast<size_t>(i)] = '0';
             } else {
-                kept[i] = QChar(kept[i].unicode() + 1);
+                ++kept[static_cast<size_t>(i)];
                 break;
             }
         }
         if (i < 0) {
-            kept.prepend(QLatin1Char('1'));
+            kept = '1' + kept;
             ++pointAt;
         }
     }
-    QString integer = kept.left(pointAt);
-    while (integer.size() > 1 && integer.startsWith(QLatin1Char('0')))
-        integer.remove(0, 1);
-    out.integerDigits = integer.isEmpty() ? QStringLiteral("0") : integer;
-    out.fractionDigits = kept.mid(pointAt);
-    const bool allZero = out.integerDigits == QLatin1String("0") &&
-                         out.fractionDigits.count(QLatin1Char('0')) == out.fractionDigits.size();
-    if (allZero)
+    out.integer = kept.substr(0, static_cast<size_t>(pointAt));
+    const size_t firstNonZero = out.integer.find_first_not_of('0');
+    out.integer = firstNonZero == std::string::npos ? "0" : out.integer.substr(firstNonZero);
+    out.fraction = kept.substr(static_cast<size_t>(pointAt));
+    if (out.integer == "0" && out.fraction.find_first_not_of('0') == std::string::npos)
         out.negative = false; // no "-0,00"
+    return out;
+}
 
+} // namespace
+
+TDecimalDigits RoundedDigits(double value, int decimals) {
+    const TRawDigits raw = RoundRaw(value, decimals);
+    TDecimalDigits out;
+    out.negative = raw.negative;
+    out.integerDigits = QString::fromLatin1(raw.integer.data(), static_cast<qsizetype>(raw.integer.size()));
+    out.fractionDigits = QString::fromLatin1(raw.fraction.data(), static_cast<qsizetype>(raw.fraction.size()));
     return out;
 }
 
 double RoundHalfAway(double value, int decimals) {
-    const TDecimalDigits d = RoundedDigits(value, decimals);
-    QString text = d.integerDigits;
-    if (decimals > 0)
-        text += QLatin1Char('.') + d.fractionDigits;
-    const double magnitude = text.toDouble();
-    return d.negative ? -magnitude : magnitude;
+    if (!std::isfinite(value))
+        return value;
+    const TRawDigits raw = RoundRaw(value, decimals);
+    std::string text = raw.integer;
+    if (!raw.fraction.empty())
+        text += '.' + raw.fraction;
+    double magnitude = 0;
+    std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    return raw.negative ? -magnitude : magnitude;
 }
 
 QString FormatFloat(QStringView format, double value, const QLocale& locale) {

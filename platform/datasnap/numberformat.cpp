@@ -22,7 +22,7 @@ TRawDigits RoundRaw(double value, int decimals) {
     TRawDigits out;
     out.negative = std::signbit(value) && value != 0.0;
     if (!std::isfinite(value) || decimals < 0 || decimals > 30) {
-        out.integer = "0";
+        out.integer.assign(1, '0');
         out.fraction.assign(static_cast<size_t>(std::max(decimals, 0)), '0');
         return out;
     }
@@ -67,7 +67,7 @@ TRawDigits RoundRaw(double value, int decimals) {
     }
     out.integer = kept.substr(0, static_cast<size_t>(pointAt));
     const size_t firstNonZero = out.integer.find_first_not_of('0');
-    out.integer = firstNonZero == std::string::npos ? "0" : out.integer.substr(firstNonZero);
+    out.integer = firstNonZero == std::string::npos ? std::string(1, '0') : out.integer.substr(firstNonZero);
     out.fraction = kept.substr(static_cast<size_t>(pointAt));
     if (out.integer == "0" && out.fraction.find_first_not_of('0') == std::string::npos)
         out.negative = false; // no "-0,00"

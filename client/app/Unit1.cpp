@@ -4,14 +4,19 @@
 #include "client/account/seccariu.h"
 #include "client/app/yayin.h"
 #include "client/app/zircon.h"
+#include "client/catalogue/harfler.h"
+#include "client/catalogue/stokizgarasi.h"
 #include "client/remote/baglanti.h"
 #include "client/remote/proxim.h"
+#include "client/remote/sayilar.h"
 #include "client/remote/utils.h"
 #include "client/session/buyukharf.h"
 #include "client/session/girisformu.h"
 #include "client/session/surec.h"
 #include "platform/datasnap/command.h"
 #include "platform/datasnap/dataset.h"
+#include "platform/datasnap/datasource.h"
+#include "platform/grid/izgara.h"
 #include "platform/grid/simgeler.h"
 #include "platform/system/sistem.h"
 #include "platform/tasks/gorev.h"
@@ -24,6 +29,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -85,6 +91,7 @@ TForm1::TForm1(QWidget* sahip)
     YENILER = tablo(u"YENILER"_s);
     kampstok = tablo(u"kampstok"_s);
     PencereyiKur();
+    StokIzgarasiKur();
 }
 
 TForm1::~TForm1() = default;
@@ -199,6 +206,9 @@ QWidget* TForm1::AramaCubuguKur() {
     musteritus = dugme(u"musteritus"_s, u"Başka Cari Seç"_s);
     musteritus->hide();
     connect(musteritus, &QPushButton::clicked, this, [this] { BitirebilirCalistir([this] { musteritusClick(); }); });
+    connect(SpeedButton2, &QPushButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
+    araedit->installEventFilter(this);
 
     const auto gosterge = [&](const QString& ad) {
         auto* g = new widgets::TMesgulGostergesi(cubuk);
@@ -513,6 +523,154 @@ void TForm1::CariSecimiGoster() {
 }
 
 void TForm1::SepetYenile() {}
+
+// ---------------------------------------------------------------------------------------------
+// Product search
+
+namespace {
+
+// Holds a data set's notifications to its controls for a scope.
+class TDenetimKilidi final {
+public:
+    explicit TDenetimKilidi(datasnap::TClientDataSet* veri)
+        : m_veri(veri) {
+        m_veri->DisableControls();
+    }
+    ~TDenetimKilidi() { m_veri->EnableControls(); }
+    Q_DISABLE_COPY_MOVE(TDenetimKilidi)
+
+private:
+    datasnap::TClientDataSet* m_veri;
+};
+
+} // namespace
+
+void TForm1::StokIzgarasiKur() {
+    stokkaynak = new datasnap::TDataSource(this);
+    stokkaynak->setObjectName(u"stokkaynak"_s);
+    stokkaynak->SetDataSet(stok);
+    cxGrid1 = katalog::StokIzgarasiOlustur(SekmeSayfasi(TSekme::StokListesi), stokkaynak);
+    SekmeDuzeni(TSekme::StokListesi)->addWidget(cxGrid1);
+    connect(cxGrid1, &grid::TVeriIzgarasi::Boyutlandi, this, &TForm1::cxGrid1Resize);
+    SutunUygulayicisiEkle(TIzgara::Stok, [izgara = QPointer(cxGrid1)](const QString& alan, bool gorunur) {
+        if (izgara)
+            izgara->SutunuAyarla(alan, gorunur, gorunur);
+    });
+}
+
+bool TForm1::eventFilter(QObject* nesne, QEvent* olay) {
+    if (nesne == araedit && olay->type() == QEvent::KeyPress) {
+        const auto* tus = static_cast<QKeyEvent*>(olay);
+        if (tus->key() == Qt::Key_Return || tus->key() == Qt::Key_Enter) {
+            AramaBaslat();
+            return true;
+        }
+        if (!(tus->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+            araeditKeyPress(tus->text()))
+            return true;
+    }
+    return QWidget::eventFilter(nesne, olay);
+}
+
+// A typed Turkish letter goes into the box as its plain Latin letter; pasted text is untouched.
+bool TForm1::araeditKeyPress(const QString& yazi) {
+    if (yazi.isEmpty())
+        return false;
+    const QString yeni = katalog::YazilanHarfiDegistir(yazi);
+    if (yeni == yazi)
+        return false;
+    araedit->insert(yeni);
+    return true;
+}
+
+void TForm1::SpeedButton2Click() {
+    if (araedit->isEnabled())
+        AramaBaslat();
+}
+
+void TForm1::AramaBaslat() {
+    sPageControl1->setCurrentWidget(SekmeSayfasi(TSekme::StokListesi));
+    if (araedit->text().trimmed().size() < 2) {
+        MesajGoster(u"Lütfen en az 2 harf giriniz !"_s, mtWarning, mbOK, mbOK);
+        return;
+    }
+    araedit->setEnabled(false);
+    SpeedButton2->setEnabled(false);
+    SpeedButton1->setEnabled(false);
+    gifstokara->show();
+    cxGrid1->VeriKaynaginiAyir();
+    cxGrid1->GuncellemeBaslat();
+    cxGrid1->SuzgecleriTemizle();
+
+    auto arama = std::make_shared<TStokArama>();
+    arama->baglanti = m_bagc.CloneConnection();
+    arama->oturum = OturumKopyasi(m_sbilgi);
+    arama->metin = araedit->text(); // sent as it stands, blanks included
+    auto hata = std::make_shared<bool>(true);
+    tasks::RunInBackground(
+        this, [arama, hata] { *hata = AramaYap(*arama); }, [this, arama, hata] { AramaBitti(*arama, *hata); });
+}
+
+bool TForm1::AramaYap(TStokArama& arama) {
+    bool alindi = false;
+    const bool hata = ArkaPlandaCagir(*arama.baglanti, false, [&arama, &alindi](TServerMethods1Client& proxy) {
+        arama.paket = std::make_unique<datasnap::TDataPacket>(proxy.StokAraGetir(arama.metin, std::move(arama.oturum)));
+        alindi = true;
+    });
+    return hata || !alindi;
+}
+
+// The packet is loaded here, on the user-interface thread, while the grid is still detached and
+// held, so no half-loaded table is ever painted.
+bool TForm1::StokYukle(const datasnap::TDataPacket& paket) {
+    try {
+        TDenetimKilidi kilit(stok);
+        stok->SetData(paket);
+        SayiBicimiUygula(stok);
+    } catch (const std::exception&) {
+        return false;
+    }
+    SekmeSayisiYaz(TSekme::StokListesi, stok->RecordCount());
+    return true;
+}
+
+void TForm1::AramaBitti(TStokArama& arama, bool hata) {
+    const bool basarili = !hata && arama.paket && StokYukle(*arama.paket);
+    araedit->setEnabled(true);
+    SpeedButton2->setEnabled(true);
+    SpeedButton1->setEnabled(true);
+    cxGrid1->VeriKaynaginaBagla();
+    cxGrid1->GuncellemeBitir();
+    araedit->selectAll();
+    araedit->setFocus();
+    gifstokara->hide();
+    if (basarili)
+        return;
+    if (stok->Active())
+        stok->EmptyDataSet();
+    MesajGoster(BaglantiHataMesaji(), mtError, mbOK, mbOK);
+    SekmeBasliginiGeriAl(TSekme::StokListesi);
+}
+
+void TForm1::SpeedButton1Click() {
+    if (!araedit->isEnabled())
+        return;
+    if (stok->Active()) {
+        stok->EmptyDataSet();
+        SekmeBasliginiGeriAl(TSekme::StokListesi);
+    }
+    sPageControl1->setCurrentWidget(SekmeSayfasi(TSekme::StokListesi));
+    cxGrid1->SuzgecleriTemizle();
+    araedit->clear();
+    araedit->selectAll();
+    araedit->setFocus();
+}
+
+// No re-layout while a search refills the list; the next size change applies it.
+void TForm1::cxGrid1Resize() {
+    if (araedit->isEnabled())
+        katalog::StokIzgarasiDuzenle(*cxGrid1, width());
+}
 
 // ---------------------------------------------------------------------------------------------
 // Exit

@@ -28,6 +28,11 @@ class QToolButton;
 class QVBoxLayout;
 namespace datasnap {
 class TClientDataSet;
+class TDataSource;
+struct TDataPacket;
+} // namespace datasnap
+namespace grid {
+class TVeriIzgarasi;
 }
 namespace widgets {
 class TAnimasyonluResim;
@@ -51,6 +56,23 @@ public:
     void CariSecimiGoster(); // "Başka Cari Seç": the customer selection and its follow-up
     void G1Click();          // "Çıkış": closes the window, which asks first
     void SepetYenile();      // reloads the basket; the basket tab fills it in
+
+    // Product search. "Ara" (and Enter in the search box) starts a search when the box is
+    // enabled; "Temizle" empties the list, its filters and the box unless a search runs.
+    void SpeedButton2Click();
+    void SpeedButton1Click();
+    grid::TVeriIzgarasi* StokIzgarasi() const { return cxGrid1; }
+    datasnap::TClientDataSet* StokVerisi() const { return stok; }
+
+    // What the background half of a search works with; filled on the user-interface thread.
+    struct TStokArama {
+        std::shared_ptr<const datasnap::TSQLConnection> baglanti;
+        std::unique_ptr<TSonucBilgisi> oturum;
+        QString metin;
+        std::unique_ptr<datasnap::TDataPacket> paket;
+    };
+    // The background half: the remote call on a copy of the connection. True when it failed.
+    static bool AramaYap(TStokArama& arama);
 
     datasnap::TSQLConnection& bagc() { return m_bagc; }
     TSonucBilgisi& sbilgi() { return m_sbilgi; }
@@ -96,6 +118,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* olay) override;
+    bool eventFilter(QObject* nesne, QEvent* olay) override;
 
 private:
     void PencereyiKur();
@@ -111,6 +134,12 @@ private:
     void AcilisReklamGoster();
     bool FormCloseQuery();
     void musteritusClick();
+    void StokIzgarasiKur();
+    bool araeditKeyPress(const QString& yazi); // true when the key was handled here
+    void AramaBaslat();
+    void AramaBitti(TStokArama& arama, bool hata);
+    bool StokYukle(const datasnap::TDataPacket& paket);
+    void cxGrid1Resize();
 
     datasnap::TSQLConnection m_bagc;
     TSonucBilgisi m_sbilgi;
@@ -129,6 +158,8 @@ private:
     datasnap::TClientDataSet* EKSTRE = nullptr;
     datasnap::TClientDataSet* YENILER = nullptr;
     datasnap::TClientDataSet* kampstok = nullptr;
+    datasnap::TDataSource* stokkaynak = nullptr;
+    grid::TVeriIzgarasi* cxGrid1 = nullptr; // the stock grid
 
     QLabel* kullanicilbl = nullptr;
     QLabel* cariadilbl = nullptr;

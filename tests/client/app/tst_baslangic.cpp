@@ -22,18 +22,6 @@ namespace {
 
 constexpr int kSure = 30000;
 
-// Runs the real login window: types the name and password and presses Enter once it is shown.
-int GirisiYaz(QDialog* pencere, const QString& ad, const QString& sifre) {
-    QTimer::singleShot(0, pencere, [pencere, ad, sifre] {
-        auto* adi = pencere->findChild<QLineEdit*>(u"adi"_s);
-        auto* parola = pencere->findChild<QLineEdit*>(u"sifre"_s);
-        QTest::keyClicks(adi, ad.toLower());
-        QTest::keyClicks(parola, sifre);
-        QTest::keyClick(parola, Qt::Key_Return);
-    });
-    return pencere->exec();
-}
-
 } // namespace
 
 class TestBaslangic : public QObject {

@@ -21,17 +21,6 @@ namespace {
 
 constexpr int kSure = 30000;
 
-int GirisiYaz(QDialog* pencere, const QString& ad, const QString& sifre) {
-    QTimer::singleShot(0, pencere, [pencere, ad, sifre] {
-        auto* adi = pencere->findChild<QLineEdit*>(u"adi"_s);
-        auto* parola = pencere->findChild<QLineEdit*>(u"sifre"_s);
-        QTest::keyClicks(adi, ad.toLower());
-        QTest::keyClicks(parola, sifre);
-        QTest::keyClick(parola, Qt::Key_Return);
-    });
-    return pencere->exec();
-}
-
 int Sutun(const datasnap::TClientDataSet& veri, const QString& alan) {
     for (int i = 0; i < veri.FieldCount(); ++i)
         if (veri.Fields(i)->FieldName().compare(alan, Qt::CaseInsensitive) == 0)

@@ -13,10 +13,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <atomic>
 #include <functional>
 #include <thread>
@@ -47,6 +49,18 @@ private:
     }
     QTemporaryDir m_kok;
 };
+
+// Runs the real login window: types the name and password and presses Enter once it is shown.
+inline int GirisiYaz(QDialog* pencere, const QString& ad, const QString& sifre) {
+    QTimer::singleShot(0, pencere, [pencere, ad, sifre] {
+        auto* adi = pencere->findChild<QLineEdit*>(QStringLiteral("adi"));
+        auto* parola = pencere->findChild<QLineEdit*>(QStringLiteral("sifre"));
+        QTest::keyClicks(adi, ad.toLower());
+        QTest::keyClicks(parola, sifre);
+        QTest::keyClick(parola, Qt::Key_Return);
+    });
+    return pencere->exec();
+}
 
 // A loopback port nobody listens on.
 inline int KapaliPort() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/datasnap/numberformat.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -9,7 +11,7 @@ class TClientDataSet;
 
 // Display format of money amounts and other floating-point columns: thousands grouped, two
 // decimals, at least one digit before the decimal sign; separators from the locale.
-inline const QString SayiBicimi = QStringLiteral("#,###,##0.00");
+inline const QString SayiBicimi = datasnap::kFloatDisplayFormat.toString();
 
 // Gives every plain floating-point field (not currency, BCD or integer fields) the display format
 // SayiBicimi. A null data set is left alone.

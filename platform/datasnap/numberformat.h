@@ -5,6 +5,9 @@
 
 namespace datasnap {
 
+// The display format of money and other floating-point amounts: thousands grouped, two decimals.
+inline constexpr QStringView kFloatDisplayFormat = u"#,###,##0.00";
+
 // Decimal digits of |value| rounded to `decimals` places, halves away from zero, judged on the
 // value's 15-significant-digit decimal text (so 1.005 and 2.675, held slightly low by binary
 // doubles, round up as a person expects).

@@ -9,7 +9,7 @@ namespace grid {
 namespace {
 
 QString Satir(const QString& baslik, double tutar, const QLocale& yerel) {
-    return baslik + datasnap::FormatFloat(u"#,###,##0.00", tutar, yerel) + QLatin1Char('\n');
+    return baslik + datasnap::FormatFloat(datasnap::kFloatDisplayFormat, tutar, yerel) + QLatin1Char('\n');
 }
 
 } // namespace

@@ -33,7 +33,7 @@ bool TutarOku(const QString& yazi, const QLocale& yerel, double* deger) {
 
 TParaKutusu::TParaKutusu(QWidget* sahip)
     : QLineEdit(sahip)
-    , m_bicim(QStringLiteral("#,###,##0.00")) {
+    , m_bicim(datasnap::kFloatDisplayFormat.toString()) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Goster();
 }

@@ -554,7 +554,8 @@ void CariVadeGunGecmismiBul(TCagriBaglami& c) {
         c.Sonuc(QString());
         return;
     }
-    const QString tutar = datasnap::FormatFloat(u"#,###,##0.00", g.tutar, QLocale(QLocale::Turkish, QLocale::Turkey));
+    const QString tutar =
+        datasnap::FormatFloat(datasnap::kFloatDisplayFormat, g.tutar, QLocale(QLocale::Turkish, QLocale::Turkey));
     c.Sonuc(QStringLiteral("Vadesi geçmiş bakiye: %1 TL (en eski vade %2 gün geçti)").arg(tutar).arg(g.gun));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// Helpers of the catalogue and basket tests: a client connection and the session of a demo
+// Helpers of the tests against a real server: a client connection and the session of a demo
 // user, raw calls to see the HTTP status, and direct reads and writes of the server's database.
 
 #include "client/remote/proxim.h"

@@ -1,6 +1,7 @@
 // The reference server's protocol against the client's own remote layer and against hostile
 // requests, with a real server process and its own database.
 #include "client/remote/proxim.h"
+#include "oturumyardimi.h"
 #include "platform/datasnap/dsexception.h"
 #include "server/seed/tohum.h"
 #include "sunucusureci.h"
@@ -18,21 +19,6 @@
 using namespace datasnap;
 
 namespace {
-
-std::unique_ptr<TSQLConnection> Baglanti(int port) {
-    auto b = std::make_unique<TSQLConnection>();
-    b->Params().SetValues(QStringLiteral("HostName"), QStringLiteral("127.0.0.1"));
-    b->Params().SetValues(QStringLiteral("Port"), QString::number(port));
-    b->Open();
-    return b;
-}
-
-QString MakineKullanicisi(const char* kullanici) {
-    for (const TSabitMakine& m : SabitMakineler())
-        if (QLatin1String(m.kullanici) == QLatin1String(kullanici))
-            return QString::fromLatin1(m.bilgisayarId);
-    return {};
-}
 
 // A fingerprint of every table's content, to show that a request changed nothing.
 QByteArray Parmakizi(const QString& dosya) {
@@ -60,20 +46,6 @@ QByteArray Parmakizi(const QString& dosya) {
     return izi;
 }
 
-struct THam {
-    int durum = 0;
-    QString hata;
-};
-
-THam HamIstek(int port, const QString& yol, const QByteArray& govde) {
-    httplib::Client c("127.0.0.1", port);
-    c.set_read_timeout(20, 0);
-    auto r = c.Post(yol.toStdString(), govde.constData(), static_cast<size_t>(govde.size()), "application/json");
-    if (!r)
-        return {-1, QStringLiteral("transport: ") + QString::fromStdString(httplib::to_string(r.error()))};
-    return {r->status, QJsonDocument::fromJson(QByteArray::fromStdString(r->body)).object().value(u"error").toString()};
-}
-
 } // namespace
 
 class TstSunucuProtokol : public QObject {
@@ -91,9 +63,9 @@ private slots:
     void cleanupTestCase() { m_sunucu.reset(); }
 
     void handshakeAndSessionOfABoundMachine() {
-        auto b = Baglanti(m_sunucu->Port());
+        auto b = BaglantiAc(m_sunucu->Port());
         TServerMethods1Client p(b.get());
-        const QString kimlik = MakineKullanicisi("BAYI3");
+        const QString kimlik = MakineKimligi("BAYI3");
         QVERIFY(!kimlik.isEmpty());
         TSonucBilgisi s;
         s.Kopyala(*p.BuyukGetir(kimlik));
@@ -110,7 +82,7 @@ private slots:
     }
 
     void unknownMachineGetsARecordWithoutAccount() {
-        auto b = Baglanti(m_sunucu->Port());
+        auto b = BaglantiAc(m_sunucu->Port());
         TServerMethods1Client p(b.get());
         TSonucBilgisi* s = p.BuyukGetir(QStringLiteral("BILINMEYEN-MAKINE"));
         QVERIFY(s); // never null: the login reads Version first
@@ -121,17 +93,17 @@ private slots:
     }
 
     void accountDataOfAMachine() {
-        auto b = Baglanti(m_sunucu->Port());
+        auto b = BaglantiAc(m_sunucu->Port());
         TServerMethods1Client p(b.get());
         TMobilCariBilgisi bilgi;
-        bilgi.Kopyala(*p.MobilCariBilgisiGetir(0, MakineKullanicisi("BAYI4")));
+        bilgi.Kopyala(*p.MobilCariBilgisiGetir(0, MakineKimligi("BAYI4")));
         QCOMPARE(bilgi.KULLANICIADI(), QStringLiteral("BAYI4"));
         QVERIFY(!bilgi.CARIADI().isEmpty());
         QVERIFY(bilgi.CARINO() > 0);
     }
 
     void echoesKeepTurkishText() {
-        auto b = Baglanti(m_sunucu->Port());
+        auto b = BaglantiAc(m_sunucu->Port());
         TServerMethods1Client p(b.get());
         const QString metin = QStringLiteral("Çağrı İşçi ğüşıöç ĞÜŞİÖÇ \"tırnak\" \\ 😀");
         QCOMPARE(p.EchoString(metin), metin);
@@ -139,7 +111,7 @@ private slots:
     }
 
     void unimplementedMethodIsAClearError() {
-        auto b = Baglanti(m_sunucu->Port());
+        auto b = BaglantiAc(m_sunucu->Port());
         TServerMethods1Client p(b.get());
         double usd = 0, eur = 0;
         try {
@@ -151,12 +123,10 @@ private slots:
     }
 
     void hostileRequestsGetTheir4xxAndChangeNothing_data() {
-        QTest::addColumn<QString>("yol");
+        QTest::addColumn<QString>("yol"); // the method part of the path, as sent
         QTest::addColumn<QByteArray>("govde");
         QTest::addColumn<int>("durum");
-        const auto m = [](const char* ad) {
-            return QStringLiteral("/datasnap/rest/TServerMethods1/%22%1%22").arg(QLatin1String(ad));
-        };
+        const auto m = [](const char* ad) { return QStringLiteral("%22%1%22").arg(QLatin1String(ad)); };
         QTest::newRow("malformed JSON") << m("EchoString") << QByteArray("{\"_parameters\": [") << 400;
         QTest::newRow("not an object") << m("EchoString") << QByteArray("[1]") << 400;
         QTest::newRow("no _parameters") << m("EchoString") << QByteArray("{}") << 400;
@@ -189,19 +159,19 @@ private slots:
         QFETCH(QByteArray, govde);
         QFETCH(int, durum);
         const QByteArray once = Parmakizi(m_sunucu->Veritabani());
-        const THam cevap = HamIstek(m_sunucu->Port(), yol, govde);
+        const THamCevap cevap = HamGovde(m_sunucu->Port(), yol, govde);
         QCOMPARE(cevap.durum, durum);
-        QVERIFY2(!cevap.hata.isEmpty(), "an error answer carries its message");
+        QVERIFY2(!cevap.govde.value(u"error").toString().isEmpty(), "an error answer carries its message");
         QCOMPARE(Parmakizi(m_sunucu->Veritabani()), once);
 
-        auto b = Baglanti(m_sunucu->Port()); // and the server goes on serving
+        auto b = BaglantiAc(m_sunucu->Port()); // and the server goes on serving
         TServerMethods1Client p(b.get());
         QCOMPARE(p.EchoString(QStringLiteral("hala burada")), QStringLiteral("hala burada"));
     }
 
     void sqlMetacharactersAreJustText() {
         const QByteArray once = Parmakizi(m_sunucu->Veritabani());
-        auto b = Baglanti(m_sunucu->Port());
+        auto b = BaglantiAc(m_sunucu->Port());
         TServerMethods1Client p(b.get());
         for (const QString& kotu : {QStringLiteral("' OR '1'='1"), QStringLiteral("x'; DROP TABLE KULLANICILAR; --"),
                                     QStringLiteral("%"), QStringLiteral("\"; DELETE FROM MAKINELER; --")}) {
@@ -261,12 +231,12 @@ private slots:
         constexpr int cagrilar = 40;
         std::atomic<int> dogru{0};
         std::atomic<int> yanlis{0};
-        const QString kimlik = MakineKullanicisi("TEMSILCI1");
+        const QString kimlik = MakineKimligi("TEMSILCI1");
         std::vector<std::thread> isler;
         for (int i = 0; i < istemciler; ++i) {
             isler.emplace_back([&, i] {
                 try {
-                    auto b = Baglanti(m_sunucu->Port());
+                    auto b = BaglantiAc(m_sunucu->Port());
                     TServerMethods1Client p(b.get());
                     for (int n = 0; n < cagrilar; ++n) {
                         const QString metin = QStringLiteral("istemci %1 çağrı %2").arg(i).arg(n);
@@ -305,10 +275,10 @@ private slots:
         TSunucuSureci ikinci(0);
         QCOMPARE(ikinci.Tohumla({QStringLiteral("--items"), QStringLiteral("50")}), 0);
         QVERIFY(ikinci.Baslat({QStringLiteral("--client-version"), QStringLiteral("3")}));
-        auto b = Baglanti(ikinci.Port());
+        auto b = BaglantiAc(ikinci.Port());
         TServerMethods1Client p(b.get());
         QCOMPARE(p.BuyukGetir(QStringLiteral("YOK"))->Version(), 3);
-        QCOMPARE(p.BuyukGetir(MakineKullanicisi("BAYI3"))->Version(), 3);
+        QCOMPARE(p.BuyukGetir(MakineKimligi("BAYI3"))->Version(), 3);
     }
 };
 

@@ -5,7 +5,13 @@
 #include "client/app/yayin.h"
 #include "client/app/zircon.h"
 #include "client/catalogue/harfler.h"
+#include "client/catalogue/stokayarintiU.h"
 #include "client/catalogue/stokizgarasi.h"
+#include "client/orders/ONAYSIPU.h"
+#include "client/orders/bakiyeuyarisi.h"
+#include "client/orders/sepetizgarasi.h"
+#include "client/orders/sepettoplamlari.h"
+#include "client/orders/siparisdenetimi.h"
 #include "client/remote/baglanti.h"
 #include "client/remote/proxim.h"
 #include "client/remote/sayilar.h"
@@ -23,16 +29,21 @@
 #include "platform/widgets/animasyonluresim.h"
 #include "platform/widgets/kayanyazi.h"
 #include "platform/widgets/mesgulgostergesi.h"
+#include "platform/widgets/secenekkutusu.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
@@ -71,6 +82,20 @@ void MesajYaziBoyunuAyarla(int punto) {
     }
 }
 
+// Holds a data set's notifications to its controls for a scope.
+class TDenetimKilidi final {
+public:
+    explicit TDenetimKilidi(datasnap::TClientDataSet* veri)
+        : m_veri(veri) {
+        m_veri->DisableControls();
+    }
+    ~TDenetimKilidi() { m_veri->EnableControls(); }
+    Q_DISABLE_COPY_MOVE(TDenetimKilidi)
+
+private:
+    datasnap::TClientDataSet* m_veri;
+};
+
 } // namespace
 
 TForm1::TForm1(QWidget* sahip)
@@ -92,6 +117,7 @@ TForm1::TForm1(QWidget* sahip)
     kampstok = tablo(u"kampstok"_s);
     PencereyiKur();
     StokIzgarasiKur();
+    SepetSekmesiKur();
 }
 
 TForm1::~TForm1() = default;
@@ -522,28 +548,8 @@ void TForm1::CariSecimiGoster() {
     araedit->selectAll();
 }
 
-void TForm1::SepetYenile() {}
-
 // ---------------------------------------------------------------------------------------------
 // Product search
-
-namespace {
-
-// Holds a data set's notifications to its controls for a scope.
-class TDenetimKilidi final {
-public:
-    explicit TDenetimKilidi(datasnap::TClientDataSet* veri)
-        : m_veri(veri) {
-        m_veri->DisableControls();
-    }
-    ~TDenetimKilidi() { m_veri->EnableControls(); }
-    Q_DISABLE_COPY_MOVE(TDenetimKilidi)
-
-private:
-    datasnap::TClientDataSet* m_veri;
-};
-
-} // namespace
 
 void TForm1::StokIzgarasiKur() {
     stokkaynak = new datasnap::TDataSource(this);
@@ -552,6 +558,9 @@ void TForm1::StokIzgarasiKur() {
     cxGrid1 = katalog::StokIzgarasiOlustur(SekmeSayfasi(TSekme::StokListesi), stokkaynak);
     SekmeDuzeni(TSekme::StokListesi)->addWidget(cxGrid1);
     connect(cxGrid1, &grid::TVeriIzgarasi::Boyutlandi, this, &TForm1::cxGrid1Resize);
+    connect(cxGrid1, &grid::TVeriIzgarasi::CiftTiklandi, this, &TForm1::cxGrid1DBTableView1DblClick);
+    if (auto* sepeteEkle = cxGrid1->findChild<QAction*>(u"SepeteEkle1"_s))
+        connect(sepeteEkle, &QAction::triggered, this, &TForm1::S2Click);
     SutunUygulayicisiEkle(TIzgara::Stok, [izgara = QPointer(cxGrid1)](const QString& alan, bool gorunur) {
         if (izgara)
             izgara->SutunuAyarla(alan, gorunur, gorunur);
@@ -670,6 +679,579 @@ void TForm1::SpeedButton1Click() {
 void TForm1::cxGrid1Resize() {
     if (araedit->isEnabled())
         katalog::StokIzgarasiDuzenle(*cxGrid1, width());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Adding an item to the basket
+
+namespace {
+
+int TamSayisi(const datasnap::TClientDataSet& veri, QStringView alan) {
+    return veri.FieldByName(alan)->AsInteger();
+}
+
+double Sayisi(const datasnap::TClientDataSet& veri, QStringView alan) {
+    return veri.FieldByName(alan)->AsFloat();
+}
+
+QString Yazisi(const datasnap::TClientDataSet& veri, QStringView alan) {
+    return veri.FieldByName(alan)->AsString();
+}
+
+// The value of `alan` in the record a grid row shows.
+QVariant KayitDegeri(const datasnap::TClientDataSet& veri, int kayit, QStringView alan) {
+    return veri.ValueAt(kayit, veri.FieldByName(alan)->Index());
+}
+
+} // namespace
+
+void TForm1::cxGrid1DBTableView1DblClick() {
+    ListedenSepeteEkle(cxGrid1, stok, TStokListesi::Stok);
+}
+
+void TForm1::S2Click() {
+    cxGrid1DBTableView1DblClick();
+}
+
+// An item already in the basket opens its line, so that it is changed instead of added twice.
+void TForm1::ListedenSepeteEkle(grid::TVeriIzgarasi* izgara, datasnap::TClientDataSet* liste, TStokListesi tur) {
+    const int kayit = izgara->OdakliKayit();
+    if (kayit < 0 || !liste->Active())
+        return;
+    const int stokno = KayitDegeri(*liste, kayit, u"STOK_STOKNO").toInt();
+    liste->Locate(u"STOK_STOKNO", stokno);
+    if (!sepet->Active())
+        SepetYenile();
+    if (sepet->Active() && sepet->Locate(u"STOKNO", stokno)) {
+        SepetSatiriDuzenle(TamSayisi(*sepet, u"SIRANO"));
+        return;
+    }
+    switch (tur) {
+    case TStokListesi::Stok:
+        StokSepeteEkle(stokno);
+        break;
+    case TStokListesi::Yeniler:
+        YeniSepeteEkle(stokno);
+        break;
+    case TStokListesi::Kampanyali:
+        KampanyaliSepeteEkle(stokno);
+        break;
+    }
+}
+
+void TForm1::StokSepeteEkle(int stokno) {
+    YeniSatirIste(*stok, TStokListesi::Stok, stokno);
+}
+
+void TForm1::YeniSepeteEkle(int stokno) {
+    YeniSatirIste(*YENILER, TStokListesi::Yeniler, stokno);
+}
+
+void TForm1::KampanyaliSepeteEkle(int stokno) {
+    YeniSatirIste(*kampstok, TStokListesi::Kampanyali, stokno);
+}
+
+// The item dialog for the row `liste` stands on; a confirmed dialog adds the line.
+void TForm1::YeniSatirIste(const datasnap::TClientDataSet& liste, TStokListesi tur, int stokno) {
+    Tstokayarinti pencere(this);
+    pencere.ListeSatiriniGoster(liste, tur, m_sbilgi.MusteriTipi());
+    StokResmiGoster(m_bagc, stokno, pencere.Image1());
+    if (sistem::ModalCalistir(&pencere) != QDialog::Accepted)
+        return;
+    // Sales staff may change the unit price of a new line; everybody else sends the list's price.
+    SepetSatiriEkle(liste, pencere.Miktar(),
+                    pencere.BirimFiyatDegisebilir() ? pencere.BirimFiyat() : Sayisi(liste, u"FIYAT"));
+}
+
+void TForm1::SepetSatiriDuzenle(int sirano) {
+    if (!sepet->Locate(u"SIRANO", sirano))
+        return;
+    Tstokayarinti pencere(this);
+    pencere.SepetSatiriniGoster(*sepet);
+    StokResmiGoster(m_bagc, TamSayisi(*sepet, u"STOKNO"), pencere.Image1());
+    if (sistem::ModalCalistir(&pencere) != QDialog::Accepted)
+        return;
+    SepetSatiriGuncelle(sirano, pencere.Miktar(), pencere.BirimFiyat());
+    SepetYenile();
+}
+
+// A new line with the list's discounts; the server prices the line itself and takes `birimFiyat`
+// only from sales staff.
+void TForm1::SepetSatiriEkle(const datasnap::TClientDataSet& liste, int miktar, double birimFiyat) {
+    int sonuc = 0;
+    const bool acildi = OnPlandaCagir(m_bagc, [&](TServerMethods1Client& proxy) {
+        sonuc = proxy.SepetEkle2(OturumKopyasi(m_sbilgi), m_sbilgi.CARINO(), TamSayisi(liste, u"STOK_STOKNO"),
+                                 Yazisi(liste, u"BARKOD"), Yazisi(liste, u"ADI"), miktar, TamSayisi(liste, u"KDV"),
+                                 birimFiyat, Sayisi(liste, u"IND1"), m_sbilgi.Sirano(), TamSayisi(liste, u"K"),
+                                 Sayisi(liste, u"IND2"), Sayisi(liste, u"IND3"), Sayisi(liste, u"IND4"));
+    });
+    if (acildi && sonuc == 1)
+        SepetYenile();
+}
+
+// A changed line: `birimFiyat` is the dialog's unit price (the server takes it from sales staff only).
+void TForm1::SepetSatiriGuncelle(int sirano, int miktar, double birimFiyat) {
+    int sonuc = 0;
+    const bool acildi = OnPlandaCagir(m_bagc, [&](TServerMethods1Client& proxy) {
+        sonuc = proxy.SepetGuncelle2(
+            OturumKopyasi(m_sbilgi), m_sbilgi.CARINO(), 0, Yazisi(*sepet, u"BARKOD"), Yazisi(*sepet, u"STOKADI"),
+            miktar, TamSayisi(*sepet, u"KDV"), birimFiyat, Sayisi(*sepet, u"INDIRIMORANI1"), m_sbilgi.Sirano(), sirano,
+            Sayisi(*sepet, u"INDIRIMORANI2"), Sayisi(*sepet, u"INDIRIMORANI3"), Sayisi(*sepet, u"INDIRIMORANI4"));
+    });
+    if (acildi && sonuc == 1)
+        SepetYenile();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Basket tab
+
+void TForm1::SepetSekmesiKur() {
+    QWidget* sayfa = SekmeSayfasi(TSekme::Sepet);
+    sepetkaynak = new datasnap::TDataSource(this);
+    sepetkaynak->setObjectName(u"sepetkaynak"_s);
+    sepetkaynak->SetDataSet(sepet);
+    cxGrid2 = siparis::SepetIzgarasiOlustur(sayfa, sepetkaynak);
+    QVBoxLayout* duzen = SekmeDuzeni(TSekme::Sepet);
+    duzen->addWidget(cxGrid2, 1);
+    duzen->addWidget(SecimCubuguKur(sayfa));
+    duzen->addWidget(SiparisPaneliKur(sayfa));
+    m_bakiyeUyarisi = new TCariBakiyeUyarisi(m_bagc, lbluyarbakiye, this);
+
+    connect(cxGrid2, &grid::TVeriIzgarasi::Boyutlandi, this, &TForm1::cxGrid2Resize);
+    connect(cxGrid2, &grid::TVeriIzgarasi::CiftTiklandi, this, &TForm1::Deitir1Click);
+    const auto menuden = [this](const QString& ad, void (TForm1::*isleyici)()) {
+        if (auto* eylem = cxGrid2->findChild<QAction*>(ad))
+            connect(eylem, &QAction::triggered, this, isleyici);
+    };
+    menuden(u"Deitir1"_s, &TForm1::Deitir1Click);
+    menuden(u"SatrSil1"_s, &TForm1::SatrSil1Click);
+    menuden(u"HepsiniSil1"_s, &TForm1::HepsiniSil1Click);
+    SutunUygulayicisiEkle(TIzgara::Sepet, [izgara = QPointer(cxGrid2)](const QString& alan, bool gorunur) {
+        if (izgara)
+            izgara->SutunuAyarla(alan, gorunur, gorunur);
+    });
+    connect(sPageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (sPageControl1->currentWidget() == SekmeSayfasi(TSekme::Sepet))
+            ssepetShow();
+    });
+}
+
+QWidget* TForm1::SecimCubuguKur(QWidget* sahip) {
+    auto* panelsec = new QWidget(sahip);
+    panelsec->setObjectName(u"panelsec"_s);
+    panelsec->setFixedHeight(36);
+    auto* duzen = new QHBoxLayout(panelsec);
+    duzen->setContentsMargins(4, 2, 4, 2);
+    duzen->setSpacing(6);
+    Button4 = new QPushButton(u"Hepsini Seç"_s, panelsec);
+    Button4->setObjectName(u"Button4"_s);
+    Button5 = new QPushButton(u"Seçimleri Kaldır"_s, panelsec);
+    Button5->setObjectName(u"Button5"_s);
+    for (QPushButton* d : {Button4, Button5}) {
+        d->setFixedHeight(30);
+        d->setAutoDefault(false);
+        duzen->addWidget(d);
+    }
+    lbluyarbakiye = new QLabel(panelsec);
+    lbluyarbakiye->setObjectName(u"lbluyarbakiye"_s);
+    lbluyarbakiye->setFont(YaziTipi(u"Tahoma"_s, 16, true));
+    lbluyarbakiye->setStyleSheet(u"color: red;"_s); // a style of its own, kept whatever the visual style
+    lbluyarbakiye->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    duzen->addWidget(lbluyarbakiye, 1);
+    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    return panelsec;
+}
+
+QWidget* TForm1::SiparisPaneliKur(QWidget* sahip) {
+    auto* panel = new QWidget(sahip);
+    panel->setObjectName(u"siparispaneli"_s);
+    panel->setFixedHeight(131);
+    auto* duzen = new QHBoxLayout(panel);
+    duzen->setContentsMargins(4, 0, 4, 4);
+    duzen->setSpacing(6);
+
+    teslimbox = new widgets::TSecenekKutusu(u"Teslim Durumu"_s, panel);
+    teslimbox->setObjectName(u"teslimbox"_s);
+    boxkargo = new widgets::TSecenekKutusu(u"Kargo Türleri"_s, panel);
+    boxkargo->setObjectName(u"boxkargo"_s);
+    duzen->addWidget(teslimbox, 2);
+    duzen->addWidget(boxkargo, 2);
+    connect(boxkargo, &widgets::TSecenekKutusu::Tiklandi, this, &TForm1::boxkargoClick);
+
+    auto* kargoKutusu = new QGroupBox(u"Kargo"_s, panel);
+    auto* kargoDuzeni = new QVBoxLayout(kargoKutusu);
+    kargoDuzeni->setContentsMargins(6, 2, 6, 2);
+    kargocombo = new QComboBox(kargoKutusu);
+    kargocombo->setObjectName(u"kargocombo"_s);
+    kargocombo->setEditable(false);
+    uyarikargo = new QLabel(kargoKutusu);
+    uyarikargo->setObjectName(u"uyarikargo"_s);
+    uyarikargo->setWordWrap(true);
+    uyarikargo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    kargoDuzeni->addWidget(kargocombo);
+    kargoDuzeni->addWidget(uyarikargo, 1);
+    duzen->addWidget(kargoKutusu, 2);
+    connect(kargocombo, &QComboBox::activated, this, &TForm1::kargocomboChange);
+
+    auto* mesajKutusu = new QGroupBox(u"Mesaj"_s, panel);
+    auto* mesajDuzeni = new QHBoxLayout(mesajKutusu);
+    mesajDuzeni->setContentsMargins(6, 2, 6, 2);
+    aciklamagir = new QPlainTextEdit(mesajKutusu);
+    aciklamagir->setObjectName(u"aciklamagir"_s);
+    aciklamagir->setFont(YaziTipi(u"Tahoma"_s, 13, true));
+    aciklamagir->setTabChangesFocus(true);
+    mesajDuzeni->addWidget(aciklamagir, 1);
+    mesajDuzeni->addWidget(ToplamlarKur(mesajKutusu));
+    duzen->addWidget(mesajKutusu, 5);
+
+    auto* dugmeler = new QVBoxLayout;
+    Button1 = new QPushButton(u"Gönder"_s, panel);
+    Button1->setObjectName(u"Button1"_s);
+    Button2 = new QPushButton(u"Excel Kaydet"_s, panel);
+    Button2->setObjectName(u"Button2"_s);
+    for (QPushButton* d : {Button1, Button2}) {
+        d->setFixedSize(131, 50);
+        d->setAutoDefault(false);
+        dugmeler->addWidget(d);
+    }
+    duzen->addLayout(dugmeler);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    return panel;
+}
+
+QWidget* TForm1::ToplamlarKur(QWidget* sahip) {
+    auto* blok = new QWidget(sahip);
+    blok->setObjectName(u"toplamlar"_s);
+    auto* duzen = new QGridLayout(blok);
+    duzen->setContentsMargins(0, 0, 0, 0);
+    duzen->setHorizontalSpacing(8);
+    duzen->setVerticalSpacing(0);
+    const auto satir = [&](int sira, const QString& baslik, const QString& ad, bool kalin) {
+        auto* etiket = new QLabel(baslik, blok);
+        auto* deger = new QLabel(blok);
+        deger->setObjectName(ad);
+        deger->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        deger->setMinimumWidth(110);
+        if (kalin) {
+            QFont yazi = etiket->font();
+            yazi.setBold(true);
+            etiket->setFont(yazi);
+            deger->setFont(yazi);
+        }
+        duzen->addWidget(etiket, sira, 0);
+        duzen->addWidget(deger, sira, 1);
+        return deger;
+    };
+    aratoplaml = satir(0, u"Toplam:"_s, u"aratoplaml"_s, false);
+    indiriml = satir(1, u"İndirim Toplam:"_s, u"indiriml"_s, false);
+    nettutarl = satir(2, u"Ara Toplam:"_s, u"nettutarl"_s, false);
+    vergil = satir(3, u"Vergi:"_s, u"vergil"_s, false);
+    geneltoplaml = satir(4, u"Genel Toplam:"_s, u"geneltoplaml"_s, true);
+    return blok;
+}
+
+void TForm1::ssepetShow() {
+    lbluyarbakiye->clear();
+    CariBakiyeUyariBak();
+    SepetYenile();
+    TeslimKargoYukle();
+}
+
+void TForm1::CariBakiyeUyariBak() {
+    m_bakiyeUyarisi->Baslat(m_sbilgi.CARINO());
+}
+
+void TForm1::SepetYenile() {
+    SepetiYukle(true);
+}
+
+// Reloads `sepet` on a copy of the connection. A connection that cannot be opened keeps the
+// basket, its caption and its totals as they were.
+bool TForm1::SepetiYukle(bool mesaj) {
+    std::optional<datasnap::TDataPacket> paket;
+    const std::unique_ptr<datasnap::TSQLConnection> kopya = m_bagc.CloneConnection();
+    const bool acildi = OnPlandaCagir(
+        *kopya, [&](TServerMethods1Client& proxy) { paket = proxy.SepetVer2(m_sbilgi.CARINO()); }, mesaj);
+    if (!acildi || !paket)
+        return false;
+    {
+        TDenetimKilidi kilit(sepet);
+        sepet->SetData(*paket);
+        SayiBicimiUygula(sepet);
+    }
+    SekmeSayisiYaz(TSekme::Sepet, sepet->RecordCount());
+    SepetToplamlari();
+    return true;
+}
+
+void TForm1::SepetToplamlari() {
+    SepetToplamlariniGoster(SepetToplamlariHesapla(sepet), {aratoplaml, indiriml, nettutarl, vergil, geneltoplaml});
+}
+
+bool TForm1::SecimGonder(int sirano, int secim) {
+    return !ArkaPlandaCagir(m_bagc, false,
+                            [sirano, secim](TServerMethods1Client& proxy) { proxy.SepetSecimGuncelle(sirano, secim); });
+}
+
+// A mark the server did not store: the connection message once, then the server's own marks
+// (when it can be reached again), so the screen never shows marks an order would not use.
+void TForm1::SecimSaklanamadi() {
+    BaglantiHatasiniGoster();
+    SepetiYukle(false);
+}
+
+// A line's mark changes on the screen only once the server has stored it.
+bool TForm1::SatiriIsaretle(int sirano, int secim) {
+    if (!SecimGonder(sirano, secim)) {
+        SecimSaklanamadi();
+        return false;
+    }
+    if (sepet->Locate(u"SIRANO", sirano)) {
+        sepet->Edit();
+        sepet->FieldByName(siparis::SecimAlani)->SetValue(secim);
+        sepet->Post();
+    }
+    return true;
+}
+
+void TForm1::HepsiniIsaretle(int secim) {
+    if (sepet->Active()) {
+        std::vector<int> satirlar;
+        for (int r = 0; r < sepet->RecordCount(); ++r)
+            satirlar.push_back(KayitDegeri(*sepet, r, u"SIRANO").toInt());
+        for (const int sirano : satirlar)
+            if (!SatiriIsaretle(sirano, secim))
+                break;
+    }
+    SepetToplamlari();
+    AramaKutusunaDon();
+}
+
+void TForm1::AramaKutusunaDon() {
+    if (!araedit->isEnabled())
+        return;
+    araedit->selectAll();
+    araedit->setFocus();
+}
+
+void TForm1::Button4Click() {
+    HepsiniIsaretle(1);
+}
+
+void TForm1::Button5Click() {
+    HepsiniIsaretle(0);
+}
+
+// On the "Seç" cell the line's mark is toggled; on any other cell the line opens in the item dialog.
+void TForm1::Deitir1Click() {
+    const int kayit = cxGrid2->OdakliKayit();
+    if (kayit < 0 || !sepet->Active())
+        return;
+    const int sirano = KayitDegeri(*sepet, kayit, u"SIRANO").toInt();
+    sepet->Locate(u"SIRANO", sirano);
+    if (cxGrid2->OdakliSutun().compare(siparis::SecimAlani, Qt::CaseInsensitive) != 0) {
+        SepetSatiriDuzenle(sirano);
+        return;
+    }
+    const int yeni = TamSayisi(*sepet, siparis::SecimAlani) == 0 ? 1 : 0;
+    if (SatiriIsaretle(sirano, yeni))
+        SepetToplamlari();
+}
+
+void TForm1::SatrSil1Click() {
+    const int kayit = cxGrid2->OdakliKayit();
+    if (kayit < 0 || !sepet->Active())
+        return;
+    const int sirano = KayitDegeri(*sepet, kayit, u"SIRANO").toInt();
+    sepet->Locate(u"SIRANO", sirano);
+    if (MesajGoster(u"Satırı silmek istiyor musunuz "_s, mtConfirmation, mbYesNo, mbNo) != mrYes)
+        return;
+    const QString aciklama = Yazisi(*sepet, u"BARKOD") + u'-' + Yazisi(*sepet, u"STOKADI");
+    const bool acildi = OnPlandaCagir(
+        m_bagc, [&](TServerMethods1Client& proxy) { proxy.SepetSatirSil(OturumKopyasi(m_sbilgi), sirano, aciklama); });
+    if (!acildi)
+        return;
+    SepetYenile();
+    MesajGoster(u"Satır silindi !"_s, mtInformation, mbOK, mbOK);
+}
+
+void TForm1::HepsiniSil1Click() {
+    if (!sepet->Active() || sepet->RecordCount() == 0)
+        return;
+    if (MesajGoster(u"Tüm Sepeti Silmek İstiyor musunuz "_s, mtConfirmation, mbYesNo, mbNo) != mrYes)
+        return;
+    const bool acildi =
+        OnPlandaCagir(m_bagc, [this](TServerMethods1Client& proxy) { proxy.SepetHepsiniSil(OturumKopyasi(m_sbilgi)); });
+    if (!acildi)
+        return;
+    MesajGoster(u"Sepet Silindi !"_s, mtInformation, mbOK, mbOK);
+    SepetYenile();
+}
+
+void TForm1::cxGrid2Resize() {
+    if (!cxGrid2->isEnabled())
+        return;
+    const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen();
+    siparis::SepetIzgarasiDuzenle(*cxGrid2, ekran ? ekran->geometry().width() : width());
+}
+
+// The basket grid as an Excel workbook. The file is written as .xlsx; a name typed without an
+// extension gets that one.
+void TForm1::Button2Click() {
+    QString dosya = sistem::KayitDosyasiSor(this, QString(), BelgelerKlasoruVer(), u"Excel (*.xls*)"_s);
+    if (dosya.isEmpty())
+        return;
+    if (QFileInfo(dosya).suffix().isEmpty())
+        dosya += u".xlsx"_s;
+    QString hata;
+    if (!cxGrid2->ExcelKaydet(dosya, &hata))
+        MesajGoster(hata, mtError, mbOK, mbOK);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Order panel
+
+namespace {
+
+struct TSecenek {
+    QString yazi;
+    int kimlik;
+};
+
+// The rows of a reader as choices: the identifier in the first column, the text in the second.
+std::vector<TSecenek> Secenekler(datasnap::TDBXReader* okuyucu) {
+    std::vector<TSecenek> secenekler;
+    while (okuyucu && okuyucu->Next())
+        secenekler.push_back({okuyucu->Value(1).toString(), okuyucu->Value(0).toInt()});
+    return secenekler;
+}
+
+void Doldur(widgets::TSecenekKutusu* kutu, const std::vector<TSecenek>& secenekler) {
+    kutu->Temizle();
+    for (const TSecenek& s : secenekler)
+        kutu->Ekle(s.yazi, s.kimlik);
+}
+
+} // namespace
+
+// Both lists are replaced only when both arrived; the second delivery option is preselected.
+void TForm1::TeslimKargoYukle() {
+    std::vector<TSecenek> teslimler;
+    std::vector<TSecenek> kargolar;
+    const std::unique_ptr<datasnap::TSQLConnection> kopya = m_bagc.CloneConnection();
+    const bool acildi = OnPlandaCagir(*kopya, [&](TServerMethods1Client& proxy) {
+        teslimler = Secenekler(proxy.TeslimVer());
+        kargolar = Secenekler(proxy.KargoVer());
+    });
+    if (!acildi)
+        return;
+    Doldur(teslimbox, teslimler);
+    teslimbox->SetSeciliIndeks(std::min(teslimbox->Sayi(), 2) - 1);
+    Doldur(boxkargo, kargolar);
+    boxkargo->SetSeciliIndeks(-1);
+}
+
+void TForm1::boxkargoClick() {
+    uyarikargo->clear();
+    if (boxkargo->SeciliIndeks() >= 0)
+        KargolariYukle(boxkargo->SeciliKimlik());
+}
+
+void TForm1::KargolariYukle(int kargoTuru) {
+    const bool acildi = OnPlandaCagir(m_bagc, [&](TServerMethods1Client& proxy) {
+        datasnap::TDBXReader* okuyucu = proxy.KargolarVer(kargoTuru);
+        if (okuyucu)
+            datasnap::CopyReaderToClientDataSet(*okuyucu, *kargo);
+    });
+    if (!acildi)
+        return;
+    kargocombo->clear();
+    kargocombo->addItem(u" "_s);
+    for (int r = 0; r < kargo->RecordCount(); ++r)
+        kargocombo->addItem(KayitDegeri(*kargo, r, u"ADI").toString());
+    if (kargocombo->count() == 2) {
+        kargocombo->setCurrentIndex(1);
+        kargocomboChange();
+    }
+}
+
+namespace {
+
+// The first company row whose name is `ad`; -1 for none.
+int KargoSatiri(const datasnap::TClientDataSet& kargo, const QString& ad) {
+    const datasnap::TField* adi = kargo.Active() ? kargo.FindField(u"ADI") : nullptr;
+    if (!adi)
+        return -1;
+    for (int r = 0; r < kargo.RecordCount(); ++r)
+        if (kargo.ValueAt(r, adi->Index()).toString() == ad)
+            return r;
+    return -1;
+}
+
+} // namespace
+
+void TForm1::kargocomboChange() {
+    const int satir = KargoSatiri(*kargo, kargocombo->currentText());
+    const datasnap::TField* uyari = kargo->FindField(u"UYARI");
+    uyarikargo->setText(satir >= 0 && uyari ? kargo->ValueAt(satir, uyari->Index()).toString() : QString());
+}
+
+void TForm1::Button1Click() {
+    const TSiparisGirdisi girdi{.seciliSatirVar = GonderilecekParcaVar(sepet),
+                                .teslimSecili = teslimbox->SeciliIndeks() >= 0,
+                                .kargoTuruSecili = boxkargo->SeciliIndeks() >= 0,
+                                .kargoIndeksi = kargocombo->currentIndex()};
+    const TSiparisEksigi eksik = SiparisEksigiBul(girdi);
+    if (eksik != TSiparisEksigi::Yok) {
+        MesajGoster(SiparisEksigiMesaji(eksik), mtWarning, mbOK, mbOK);
+        if (eksik == TSiparisEksigi::Kargo)
+            kargocombo->setFocus();
+        return;
+    }
+    const int satir = KargoSatiri(*kargo, kargocombo->currentText());
+    const int kargoNo = satir >= 0 ? KayitDegeri(*kargo, satir, u"SIRANO").toInt() : 0;
+    if (!SiparisiOnayla())
+        return;
+    if (SiparisGonder(kargoNo, boxkargo->SeciliKimlik(), teslimbox->SeciliKimlik())) {
+        MesajGoster(u"Siparişiniz Gönderildi !"_s, mtInformation, mbOK, mbOK);
+        SepetYenile();
+        aciklamagir->clear();
+        return;
+    }
+    MesajGoster(u"Sipariş Göndermede Hata"_s, mtError, mbOK, mbOK);
+}
+
+bool TForm1::SiparisiOnayla() {
+    const TSiparisOnayBilgisi bilgi{.kullanici = m_sbilgi.ADI(),
+                                    .cari = m_sbilgi.CariAdi(),
+                                    .teslim = teslimbox->SeciliYazi(),
+                                    .kargoTuru = boxkargo->SeciliYazi(),
+                                    .tutar = geneltoplaml->text(),
+                                    .kargo = kargocombo->currentText(),
+                                    .aciklama = aciklamagir->toPlainText()};
+    return TONAYSIP::Onayla(this, bilgi, lbluyarbakiye->text());
+}
+
+bool TForm1::SiparisGonder(int kargoNo, int kargoTuru, int teslim) {
+    bool kaydedildi = false;
+    OnPlandaCagir(m_bagc, [&](TServerMethods1Client& proxy) {
+        kaydedildi = proxy.SiparisKaydet(OturumKopyasi(m_sbilgi), m_sbilgi.CARINO(), teslim, kargoTuru,
+                                         aciklamagir->toPlainText(), m_sbilgi.Sirano(), kargoNo);
+    });
+    return kaydedildi;
+}
+
+// "Gönder" is the window's default button on the basket tab: an Enter that no control of the tab
+// used itself sends the order.
+void TForm1::keyPressEvent(QKeyEvent* olay) {
+    const bool enter = olay->key() == Qt::Key_Return || olay->key() == Qt::Key_Enter;
+    if (enter && sPageControl1->currentWidget() == SekmeSayfasi(TSekme::Sepet) && Button1->isEnabled()) {
+        Button1Click();
+        return;
+    }
+    QWidget::keyPressEvent(olay);
 }
 
 // ---------------------------------------------------------------------------------------------

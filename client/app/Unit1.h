@@ -19,6 +19,11 @@
 #include <vector>
 
 class QAction;
+class QComboBox;
+class QKeyEvent;
+class QPlainTextEdit;
+class TCariBakiyeUyarisi;
+enum class TStokListesi;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -38,6 +43,7 @@ namespace widgets {
 class TAnimasyonluResim;
 class TKayanYazi;
 class TMesgulGostergesi;
+class TSecenekKutusu;
 } // namespace widgets
 
 class TForm1 final : public QWidget {
@@ -55,7 +61,7 @@ public:
     void AnaBilgiAl();       // the header labels from the session
     void CariSecimiGoster(); // "Başka Cari Seç": the customer selection and its follow-up
     void G1Click();          // "Çıkış": closes the window, which asks first
-    void SepetYenile();      // reloads the basket; the basket tab fills it in
+    void SepetYenile();      // reloads the basket from the server, then its caption and totals
 
     // Product search. "Ara" (and Enter in the search box) starts a search when the box is
     // enabled; "Temizle" empties the list, its filters and the box unless a search runs.
@@ -73,6 +79,43 @@ public:
     };
     // The background half: the remote call on a copy of the connection. True when it failed.
     static bool AramaYap(TStokArama& arama);
+
+    // Adding an item to the basket. A double-click in the stock grid (or "Sepete Ekle") opens the
+    // item dialog for the focused item: for its basket line when the basket has one, otherwise
+    // for a new line.
+    void cxGrid1DBTableView1DblClick();
+    void S2Click();
+    // The same choice for a row of one of the item lists (`liste` positioned on it).
+    void ListedenSepeteEkle(grid::TVeriIzgarasi* izgara, datasnap::TClientDataSet* liste, TStokListesi tur);
+    void StokSepeteEkle(int stokno);
+    void YeniSepeteEkle(int stokno);
+    void KampanyaliSepeteEkle(int stokno);
+    void SepetSatiriDuzenle(int sirano);
+    void SepetSatiriEkle(const datasnap::TClientDataSet& liste, int miktar, double birimFiyat);
+    void SepetSatiriGuncelle(int sirano, int miktar, double birimFiyat);
+
+    // The basket tab.
+    void ssepetShow(); // the tab is shown: warning, basket, delivery and cargo choices
+    void SepetToplamlari();
+    bool SecimGonder(int sirano, int secim); // false when the mark could not be stored
+    void Button4Click();                     // "Hepsini Seç"
+    void Button5Click();                     // "Seçimleri Kaldır"
+    void Deitir1Click();                     // "Satır Değiştir" and a double-click in the basket grid
+    void SatrSil1Click();                    // "Satır Sil"
+    void HepsiniSil1Click();                 // "Hepsini Sil"
+    void Button2Click();                     // "Excel Kaydet"
+    void CariBakiyeUyariBak();               // starts the overdue-balance warning's fetch
+    grid::TVeriIzgarasi* SepetIzgarasi() const { return cxGrid2; }
+    datasnap::TClientDataSet* SepetVerisi() const { return sepet; }
+    TCariBakiyeUyarisi* BakiyeUyarisi() const { return m_bakiyeUyarisi; }
+
+    // The order panel.
+    void TeslimKargoYukle();
+    void boxkargoClick();
+    void KargolariYukle(int kargoTuru);
+    void kargocomboChange();
+    void Button1Click(); // "Gönder"
+    bool SiparisGonder(int kargoNo, int kargoTuru, int teslim);
 
     datasnap::TSQLConnection& bagc() { return m_bagc; }
     TSonucBilgisi& sbilgi() { return m_sbilgi; }
@@ -119,6 +162,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* olay) override;
     bool eventFilter(QObject* nesne, QEvent* olay) override;
+    void keyPressEvent(QKeyEvent* olay) override;
 
 private:
     void PencereyiKur();
@@ -140,6 +184,18 @@ private:
     void AramaBitti(TStokArama& arama, bool hata);
     bool StokYukle(const datasnap::TDataPacket& paket);
     void cxGrid1Resize();
+    void SepetSekmesiKur();
+    QWidget* SecimCubuguKur(QWidget* sahip);
+    QWidget* SiparisPaneliKur(QWidget* sahip);
+    QWidget* ToplamlarKur(QWidget* sahip);
+    void cxGrid2Resize();
+    bool SepetiYukle(bool mesaj);
+    void HepsiniIsaretle(int secim);
+    void AramaKutusunaDon();
+    bool SiparisiOnayla();
+    void YeniSatirIste(const datasnap::TClientDataSet& liste, TStokListesi tur, int stokno);
+    void SecimSaklanamadi();
+    bool SatiriIsaretle(int sirano, int secim);
 
     datasnap::TSQLConnection m_bagc;
     TSonucBilgisi m_sbilgi;
@@ -159,7 +215,27 @@ private:
     datasnap::TClientDataSet* YENILER = nullptr;
     datasnap::TClientDataSet* kampstok = nullptr;
     datasnap::TDataSource* stokkaynak = nullptr;
+    datasnap::TDataSource* sepetkaynak = nullptr;
     grid::TVeriIzgarasi* cxGrid1 = nullptr; // the stock grid
+    grid::TVeriIzgarasi* cxGrid2 = nullptr; // the basket grid
+
+    // The basket tab.
+    QPushButton* Button4 = nullptr; // "Hepsini Seç"
+    QPushButton* Button5 = nullptr; // "Seçimleri Kaldır"
+    QLabel* lbluyarbakiye = nullptr;
+    TCariBakiyeUyarisi* m_bakiyeUyarisi = nullptr;
+    widgets::TSecenekKutusu* teslimbox = nullptr;
+    widgets::TSecenekKutusu* boxkargo = nullptr;
+    QComboBox* kargocombo = nullptr;
+    QLabel* uyarikargo = nullptr;
+    QPlainTextEdit* aciklamagir = nullptr;
+    QLabel* aratoplaml = nullptr;
+    QLabel* indiriml = nullptr;
+    QLabel* nettutarl = nullptr;
+    QLabel* vergil = nullptr;
+    QLabel* geneltoplaml = nullptr;
+    QPushButton* Button1 = nullptr; // "Gönder"
+    QPushButton* Button2 = nullptr; // "Excel Kaydet"
 
     QLabel* kullanicilbl = nullptr;
     QLabel* cariadilbl = nullptr;

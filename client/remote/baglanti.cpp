@@ -71,8 +71,8 @@ bool BaglantiKur(TSQLConnection* baglanti, bool mesaj) {
     return false;
 }
 
-bool OnPlandaCagir(TSQLConnection& bagc, const TUzakIs& is) {
-    if (!BaglantiKur(&bagc, true))
+bool OnPlandaCagir(TSQLConnection& bagc, const TUzakIs& is, bool mesaj) {
+    if (!BaglantiKur(&bagc, mesaj))
         return false;
     TKapatici kapatici{bagc};
     TServerMethods1Client proxy(&bagc);

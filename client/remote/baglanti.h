@@ -32,8 +32,9 @@ using TUzakIs = std::function<void(TServerMethods1Client&)>;
 
 // Foreground form on the shared connection: BaglantiKur with the message, the call, then the
 // connection is closed and the proxy released on every path. False when the connection could not
-// be opened (the message has been shown); an exception of the call goes to the caller.
-bool OnPlandaCagir(datasnap::TSQLConnection& bagc, const TUzakIs& is);
+// be opened (the message has been shown unless `mesaj` is false); an exception of the call goes to
+// the caller.
+bool OnPlandaCagir(datasnap::TSQLConnection& bagc, const TUzakIs& is, bool mesaj = true);
 
 // Background form, the part that runs on the worker: a copy of `bagc`, opened with BaglantiKur
 // (with the message when `mesaj`), a proxy, the call; copy and proxy released on every path.

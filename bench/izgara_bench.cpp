@@ -1,13 +1,12 @@
 // Showing a search result: decode a data packet of 1,000 rows × 35 columns from its JSON into
 // the data set, let the bound grid take the new content and best-fit its columns.
+#include "platform/datasnap/jsonreader.h"
 #include "platform/datasnap/jsonwriter.h"
 #include "platform/datasnap/tablecodec.h"
 #include "platform/grid/izgara.h"
 #include "platform/grid/simgeler.h"
 
 #include <QApplication>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -51,6 +50,22 @@ QByteArray PaketJsonu(int satirSayisi) {
     return yazici.Take();
 }
 
+// The packet decoded from the answer text, as the proxy decodes it.
+TDSTable PaketiOku(const QByteArray& json) {
+    TJsonReader okuyucu(json);
+    TDSTable tablo;
+    QString anahtar;
+    okuyucu.BeginObject();
+    while (okuyucu.NextKey(anahtar)) {
+        if (anahtar == u"datapacket")
+            tablo = ReadTable(okuyucu);
+        else
+            okuyucu.Skip();
+    }
+    okuyucu.End();
+    return tablo;
+}
+
 std::vector<grid::TSutun> Sutunlar(const TDSTable& tablo) {
     std::vector<grid::TSutun> sutunlar;
     for (const TFieldDef& alan : tablo.columns) {
@@ -85,9 +100,8 @@ void BM_PaketiIzgaradaGoster(benchmark::State& durum) {
     QApplication::processEvents();
     for (auto _ : durum) {
         // As a load does it: the content and its display formats with the controls disabled.
-        const QJsonDocument belge = QJsonDocument::fromJson(json);
         veri.DisableControls();
-        veri.SetData(TDataPacket{ReadTable(belge.object().value(u"datapacket"))});
+        veri.SetData(TDataPacket{PaketiOku(json)});
         for (int i = 0; i < veri.FieldCount(); ++i)
             if (veri.Fields(i)->IsFloat())
                 veri.Fields(i)->SetDisplayFormat(QStringLiteral("#,###,##0.00"));

@@ -1,6 +1,7 @@
 #include "platform/datasnap/command.h"
 
 #include "platform/datasnap/dsexception.h"
+#include "platform/datasnap/jsonreader.h"
 #include "platform/datasnap/tablecodec.h"
 #include "platform/datasnap/wirevalue.h"
 
@@ -119,12 +120,12 @@ bool TDBXParameter::GetBoolean() const {
 
 TDBXReader* TDBXParameter::GetDBXReader() {
     if (!m_reader)
-        m_reader = std::make_unique<TDBXReader>(ReadTable(m_value.toObject().value(u"table")));
+        m_reader = std::make_unique<TDBXReader>(m_table ? *m_table : ReadTable(m_value.toObject().value(u"table")));
     return m_reader.get();
 }
 
 TDataPacket TDBXParameter::GetDataPacket() const {
-    return TDataPacket{ReadTable(m_value.toObject().value(u"datapacket"))};
+    return TDataPacket{m_table ? *m_table : ReadTable(m_value.toObject().value(u"datapacket"))};
 }
 
 QIODevice* TDBXParameter::GetStream() {
@@ -167,6 +168,7 @@ void TDBXParameter::WriteRequestValue(TJsonWriter& writer, int position) const {
 }
 
 void TDBXParameter::Clear() {
+    m_table.reset();
     m_reader.reset();
     m_stream.reset();
     m_array.reset();
@@ -229,35 +231,111 @@ void TDBXCommand::ExecuteUpdate() {
     ReadAnswer(m_connection.Post(MethodPath(), RequestBody()));
 }
 
+namespace {
+
+// One JSON value given as text, parsed by Qt (for everything but tables, which are decoded
+// straight into their rows).
+QJsonValue ParseValue(QByteArrayView text) {
+    QByteArray wrapped;
+    wrapped.reserve(text.size() + 2);
+    wrapped.append('[').append(text.data(), text.size()).append(']');
+    return QJsonDocument::fromJson(wrapped).array().at(0);
+}
+
+// The key a table travels under, or nullptr for a value that is not a table.
+const char* TableKey(TDSType type) {
+    switch (type) {
+    case TDSType::RowTable:
+        return "table";
+    case TDSType::DataPacket:
+        return "datapacket";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
 void TDBXCommand::ReadAnswer(const THttpAnswer& answer) {
-    QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(answer.body, &parseError);
     if (answer.status != 200) {
-        const QJsonValue error = document.object().value(u"error");
+        const QJsonValue error = QJsonDocument::fromJson(answer.body).object().value(u"error");
         if (error.isString())
             throw TDSException(error.toString());
         throw TDSException(QStringLiteral("HTTP %1 %2").arg(answer.status).arg(answer.reason));
     }
-    if (parseError.error != QJsonParseError::NoError || !document.isObject())
-        BadAnswer(QStringLiteral("not a JSON object"));
-    const QJsonValue result = document.object().value(u"result");
-    const int expected = m_signature.OutCount() + (m_signature.HasResult() ? 1 : 0);
-    if (!result.isArray() || result.toArray().size() != expected)
-        BadAnswer(QStringLiteral("%1 needs %2 result values").arg(m_signature.name).arg(expected));
-
-    DeliverCallbacks(document.object().value(u"callbacks"));
-
-    const QJsonArray values = result.toArray();
-    int next = 0;
+    std::vector<TDBXParameter*> outs;
     for (auto& p : m_params) {
-        if (!p->m_sig.out)
-            continue;
-        const QJsonValue value = values.at(next++);
-        const QString problem = CheckWireValue(value, p->m_sig.type);
-        if (!problem.isEmpty())
-            BadAnswer(QStringLiteral("result %1 of %2: %3").arg(next - 1).arg(m_signature.name, problem));
-        p->m_value = value;
+        if (p->m_sig.out)
+            outs.push_back(p.get());
     }
+    const int expected = static_cast<int>(outs.size());
+    const QString countProblem = QStringLiteral("%1 needs %2 result values").arg(m_signature.name).arg(expected);
+
+    // One pass over the answer; a table is decoded into its parameter on the way, so that a
+    // large one is never held as a document tree as well.
+    bool haveResult = false;
+    int count = 0;
+    QByteArrayView callbacks;
+    try {
+        TJsonReader reader(answer.body);
+        if (reader.Peek() != TJsonReader::TKind::Object)
+            BadAnswer(QStringLiteral("not a JSON object"));
+        reader.BeginObject();
+        QString key;
+        while (reader.NextKey(key)) {
+            if (key == u"result" && !haveResult && reader.Peek() == TJsonReader::TKind::Array) {
+                haveResult = true;
+                reader.BeginArray();
+                while (reader.NextItem()) {
+                    if (count < expected)
+                        ReadResult(*outs[count], reader, count);
+                    else
+                        reader.Skip();
+                    ++count;
+                }
+            } else if (key == u"result") {
+                BadAnswer(countProblem);
+            } else if (key == u"callbacks") {
+                callbacks = reader.Skip();
+            } else {
+                reader.Skip();
+            }
+        }
+        reader.End();
+    } catch (const TJsonSyntaxError&) {
+        BadAnswer(QStringLiteral("not a JSON object"));
+    }
+    if (!haveResult || count != expected)
+        BadAnswer(countProblem);
+    if (!callbacks.isNull())
+        DeliverCallbacks(ParseValue(callbacks));
+}
+
+void TDBXCommand::ReadResult(TDBXParameter& out, TJsonReader& reader, int index) {
+    const auto wrongType = [&](const QJsonValue& value) {
+        const QString problem = CheckWireValue(value, out.m_sig.type);
+        if (!problem.isEmpty())
+            BadAnswer(QStringLiteral("result %1 of %2: %3").arg(index).arg(m_signature.name, problem));
+    };
+    const char* tableKey = TableKey(out.m_sig.type);
+    if (!tableKey || reader.Peek() != TJsonReader::TKind::Object) {
+        const QJsonValue value = ParseValue(reader.Skip());
+        wrongType(value);
+        out.m_value = value;
+        return;
+    }
+    // {"table": {...}} or {"datapacket": {...}}; other members are ignored.
+    reader.BeginObject();
+    QString key;
+    while (reader.NextKey(key)) {
+        if (key == QLatin1String(tableKey) && !out.m_table && reader.Peek() == TJsonReader::TKind::Object)
+            out.m_table = ReadTable(reader);
+        else
+            reader.Skip();
+    }
+    if (!out.m_table)
+        wrongType(QJsonValue());
+    out.m_value = QJsonObject();
 }
 
 void TDBXCommand::DeliverCallbacks(const QJsonValue& callbacks) {

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonValue>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace datasnap {
@@ -40,6 +41,7 @@ private:
 void CopyReaderToClientDataSet(TDBXReader& reader, TClientDataSet& target);
 
 class TDBXCommand;
+class TJsonReader;
 
 // One positional parameter of a server-method command: written before execution (in), read after
 // it (out and the result).
@@ -79,6 +81,7 @@ private:
     QJsonValue m_value;   // in: scalar values; out and result: the received value
     QByteArray m_encoded; // in: a marshalled object
     TDBXCallback* m_callback = nullptr;
+    std::optional<TDSTable> m_table; // out and result: a table decoded from the answer
     std::unique_ptr<TDBXReader> m_reader;
     std::unique_ptr<QBuffer> m_stream;
     std::unique_ptr<QJsonArray> m_array;
@@ -106,6 +109,7 @@ private:
     QString MethodPath() const;
     QByteArray RequestBody() const;
     void ReadAnswer(const THttpAnswer& answer);
+    void ReadResult(TDBXParameter& out, TJsonReader& reader, int index);
     void DeliverCallbacks(const QJsonValue& callbacks);
 
     TSQLConnection& m_connection;

@@ -1,11 +1,16 @@
 #include "platform/datasnap/tablecodec.h"
 
 #include "platform/datasnap/dsexception.h"
+#include "platform/datasnap/jsonreader.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSet>
 #include <cmath>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace datasnap {
 
@@ -69,7 +74,207 @@ TFieldDef ReadColumn(const QJsonValue& json) {
     return def;
 }
 
+// Shares the repeated texts of one column (brands, units, groups): a value met again down the
+// rows becomes the same implicitly shared QString instead of another allocation. A column whose
+// values are mostly distinct (codes) stops being remembered once that shows.
+class TTextCache {
+public:
+    QString Text(QByteArrayView latin1) {
+        if (!m_enabled || latin1.size() > kLongest)
+            return QString::fromLatin1(latin1);
+        const std::string_view key(latin1.data(), static_cast<size_t>(latin1.size()));
+        if (const auto it = m_texts.find(key); it != m_texts.end()) {
+            ++m_hits;
+            return it->second;
+        }
+        QString text = QString::fromLatin1(latin1);
+        if (m_texts.size() < kEntries)
+            m_texts.emplace(key, text);
+        else if (m_hits < m_texts.size())
+            m_enabled = false;
+        return text;
+    }
+
+private:
+    static constexpr qsizetype kLongest = 64;
+    static constexpr size_t kEntries = 64;
+    std::unordered_map<std::string_view, QString> m_texts; // keys point into the JSON text
+    size_t m_hits = 0;
+    bool m_enabled = true;
+};
+
+// The same checks as ReadCell, on a value read straight from the text. Texts of plain ASCII go
+// through the column's cache.
+QVariant ReadCell(TJsonReader& reader, const TFieldDef& column, TTextCache& cache) {
+    using TKind = TJsonReader::TKind;
+    const TKind kind = reader.Peek();
+    if (kind == TKind::Null) {
+        reader.Null();
+        return {};
+    }
+    switch (column.type) {
+    case TFieldType::Int32: {
+        const double d = kind == TKind::Number ? reader.Number() : NAN; // NaN fails the check
+        if (!IsWhole(d, 2147483648.0) || d > 2147483647.0)
+            Malformed(QStringLiteral("column %1 needs a 32-bit whole number").arg(column.name));
+        return static_cast<int>(d);
+    }
+    case TFieldType::Int64: {
+        const double d = kind == TKind::Number ? reader.Number() : NAN;
+        if (!IsWhole(d, 9007199254740992.0))
+            Malformed(QStringLiteral("column %1 needs a whole number").arg(column.name));
+        return static_cast<qint64>(d);
+    }
+    case TFieldType::Double:
+    case TFieldType::Currency:
+    case TFieldType::BCD:
+    case TFieldType::Date:
+    case TFieldType::DateTime:
+        if (kind != TKind::Number)
+            Malformed(QStringLiteral("column %1 needs a number").arg(column.name));
+        return reader.Number();
+    case TFieldType::WideString: {
+        if (kind != TKind::String)
+            Malformed(QStringLiteral("column %1 needs a string").arg(column.name));
+        QByteArrayView plain;
+        return reader.PlainString(plain) ? cache.Text(plain) : reader.String();
+    }
+    case TFieldType::Boolean:
+        if (kind != TKind::Bool)
+            Malformed(QStringLiteral("column %1 needs true or false").arg(column.name));
+        return reader.Bool();
+    case TFieldType::Blob:
+        if (kind != TKind::String)
+            Malformed(QStringLiteral("column %1 needs base64 text").arg(column.name));
+        return QByteArray::fromBase64(reader.String().toLatin1());
+    }
+    return {};
+}
+
+// A column's "size" as QJsonValue::toInt(0) reads it: a whole number in the int range, else 0.
+int ReadSize(TJsonReader& reader) {
+    if (reader.Peek() != TJsonReader::TKind::Number) {
+        reader.Skip();
+        return 0;
+    }
+    const double d = reader.Number();
+    return IsWhole(d, 2147483647.0) && d >= -2147483648.0 ? static_cast<int>(d) : 0;
+}
+
+TFieldDef ReadColumn(TJsonReader& reader) {
+    using TKind = TJsonReader::TKind;
+    const auto noNameOrType = [] { Malformed(QStringLiteral("a column needs a name and a type")); };
+    if (reader.Peek() != TKind::Object)
+        noNameOrType();
+    TFieldDef def;
+    std::optional<QString> name, typeName;
+    QString key;
+    reader.BeginObject();
+    while (reader.NextKey(key)) {
+        if (key == u"name" || key == u"type") {
+            std::optional<QString>& target = key == u"name" ? name : typeName;
+            if (target)
+                Malformed(QStringLiteral("a column with two %1 members").arg(key));
+            if (reader.Peek() != TKind::String)
+                noNameOrType();
+            target = reader.String();
+        } else if (key == u"size") {
+            def.size = ReadSize(reader);
+        } else {
+            reader.Skip();
+        }
+    }
+    if (!name || !typeName)
+        noNameOrType();
+    def.name = *name;
+    const auto type = FieldTypeFromName(*typeName);
+    if (!type)
+        Malformed(QStringLiteral("unknown column type %1").arg(*typeName));
+    def.type = *type;
+    return def;
+}
+
+void ReadColumns(TJsonReader& reader, TDSTable& table) {
+    QSet<QString> names;
+    reader.BeginArray();
+    while (reader.NextItem()) {
+        table.columns.append(ReadColumn(reader));
+        const QString key = table.columns.last().name.toUpper();
+        if (names.contains(key))
+            Malformed(QStringLiteral("duplicate column %1").arg(table.columns.last().name));
+        names.insert(key);
+    }
+}
+
+void ReadRows(TJsonReader& reader, TDSTable& table) {
+    const qsizetype width = table.columns.size();
+    const auto wrongWidth = [width] { Malformed(QStringLiteral("a row needs %1 values").arg(width)); };
+    std::vector<TTextCache> caches(static_cast<size_t>(width));
+    reader.BeginArray();
+    while (reader.NextItem()) {
+        if (reader.Peek() != TJsonReader::TKind::Array)
+            wrongWidth();
+        QList<QVariant> row;
+        row.reserve(width);
+        reader.BeginArray();
+        while (reader.NextItem()) {
+            if (row.size() == width)
+                wrongWidth();
+            row.append(ReadCell(reader, table.columns[row.size()], caches[static_cast<size_t>(row.size())]));
+        }
+        if (row.size() != width)
+            wrongWidth();
+        table.rows.push_back(std::move(row));
+    }
+}
+
 } // namespace
+
+TDSTable ReadTable(TJsonReader& reader) {
+    using TKind = TJsonReader::TKind;
+    const auto incomplete = [] { Malformed(QStringLiteral("columns and rows are needed")); };
+    if (reader.Peek() != TKind::Object)
+        incomplete();
+    TDSTable table;
+    bool haveColumns = false;
+    bool haveRows = false;
+    QByteArrayView rowsText; // rows that came before the columns, read once the columns are known
+    QString key;
+    reader.BeginObject();
+    while (reader.NextKey(key)) {
+        if (key == u"columns" || key == u"rows") {
+            bool& seen = key == u"columns" ? haveColumns : haveRows;
+            if (seen)
+                Malformed(QStringLiteral("two %1 members").arg(key));
+            seen = true;
+            if (reader.Peek() != TKind::Array)
+                incomplete();
+            if (key == u"columns")
+                ReadColumns(reader, table);
+            else if (haveColumns)
+                ReadRows(reader, table);
+            else
+                rowsText = reader.Skip();
+        } else {
+            reader.Skip();
+        }
+    }
+    if (!haveColumns || !haveRows)
+        incomplete();
+    if (!rowsText.isEmpty()) {
+        TJsonReader rows(rowsText);
+        ReadRows(rows, table);
+        rows.End();
+    }
+    return table;
+}
+
+TDSTable ReadTable(QByteArrayView json) {
+    TJsonReader reader(json);
+    TDSTable table = ReadTable(reader);
+    reader.End();
+    return table;
+}
 
 void WriteCell(TJsonWriter& writer, TFieldType type, const QVariant& value) {
     if (!value.isValid() || value.isNull()) {

@@ -130,6 +130,23 @@ void TCagriBaglami::SonucTablo(const datasnap::TDSTable& tablo) {
         }));
 }
 
+void TCagriBaglami::SonucTablo(const QList<datasnap::TFieldDef>& sutunlar,
+                               const std::function<void(TJsonWriter&)>& satirlariYaz) {
+    const char* anahtar = m_imza.result == TDSType::DataPacket ? "datapacket" : "table";
+    Yaz(SonucKonumu(), Kodla([&](TJsonWriter& w) {
+            w.BeginObject();
+            w.Key(anahtar);
+            w.BeginObject();
+            datasnap::WriteTableColumns(w, sutunlar);
+            w.Key("rows");
+            w.BeginArray();
+            satirlariYaz(w);
+            w.EndArray();
+            w.EndObject();
+            w.EndObject();
+        }));
+}
+
 void TCagriBaglami::SonucAkis(const std::optional<QByteArray>& baytlar) {
     if (!baytlar) {
         Yaz(SonucKonumu(), "null");
@@ -159,6 +176,10 @@ void TCagriBaglami::GeriCagir(int k, const QJsonValue& deger) {
 
 QByteArray TCagriBaglami::Cevap() const {
     TJsonWriter w;
+    qsizetype boyut = 64;
+    for (const QByteArray& parca : m_cikislar)
+        boyut += parca.size() + 1;
+    w.Reserve(boyut); // one allocation for a large table instead of a series of growths
     w.BeginObject();
     w.Key("result");
     w.BeginArray();

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/datasnap/dataset.h"
+#include "platform/datasnap/jsonwriter.h"
 #include "platform/datasnap/marshal.h"
 #include "platform/datasnap/signature.h"
 
 #include <QByteArray>
 #include <QJsonArray>
 #include <QSqlDatabase>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -56,7 +58,11 @@ public:
     void Sonuc(int deger);
     void Sonuc(bool deger);
     void Sonuc(const QString& deger);
-    void SonucTablo(const datasnap::TDSTable& tablo);         // a row table or a data packet, as declared
+    void SonucTablo(const datasnap::TDSTable& tablo); // a row table or a data packet, as declared
+    // The same, written row by row: `satirlariYaz` writes each row as a JSON array with one value
+    // per column (TFieldDef types as in WriteCell), in answer order.
+    void SonucTablo(const QList<datasnap::TFieldDef>& sutunlar,
+                    const std::function<void(datasnap::TJsonWriter&)>& satirlariYaz);
     void SonucAkis(const std::optional<QByteArray>& baytlar); // nullopt = no stream
     void SonucKayit(const datasnap::TObject* nesne);
     void SonucDizi(const QJsonArray& dizi);

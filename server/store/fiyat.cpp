@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <cmath>
+#include <utility>
 
 double Yuvarla2(double deger) {
     // The client's rounding, so that totals on screen and on the server agree to the cent.
@@ -48,6 +49,11 @@ TSatirTutarlari SatirTutarlariHesapla(double miktar, double birimFiyat, const TI
 
 TStokFiyati StokFiyatiHesapla(int k, double listeFiyati, double kampanyaFiyati, double kdv,
                               const TIndirimOranlari& cariIndirimi) {
+    return StokFiyatiHesapla(k, listeFiyati, kampanyaFiyati, kdv, TCariIndirimi{cariIndirimi, cariIndirimi.Yazi()});
+}
+
+TStokFiyati StokFiyatiHesapla(int k, double listeFiyati, double kampanyaFiyati, double kdv,
+                              const TCariIndirimi& cariIndirimi) {
     TStokFiyati f;
     if (k > 0 && kampanyaFiyati > 0) {
         f.fiyat = kampanyaFiyati;
@@ -55,8 +61,8 @@ TStokFiyati StokFiyatiHesapla(int k, double listeFiyati, double kampanyaFiyati, 
             f.indirimYazi = QStringLiteral("%%1").arg(std::lround((1.0 - kampanyaFiyati / listeFiyati) * 100.0));
     } else {
         f.fiyat = listeFiyati;
-        f.indirim = cariIndirimi;
-        f.indirimYazi = cariIndirimi.Yazi();
+        f.indirim = cariIndirimi.oranlar;
+        f.indirimYazi = cariIndirimi.yazi;
     }
     f.netFiyat = f.indirim.NetFiyat(f.fiyat);
     f.kdvDahil = Yuvarla2(f.netFiyat * (1.0 + kdv / 100.0));
@@ -65,27 +71,33 @@ TStokFiyati StokFiyatiHesapla(int k, double listeFiyati, double kampanyaFiyati, 
 
 TCariIndirimleri TCariIndirimleri::Yukle(const QSqlDatabase& db, int cariNo) {
     TCariIndirimleri sonuc;
-    sonuc.m_genel.oran[0] =
+    sonuc.m_genel.oranlar.oran[0] =
         TekDeger(db, QStringLiteral("SELECT INDIRIM FROM CARILER WHERE CARINO = ?"), {cariNo}).toDouble();
+    sonuc.m_genel.yazi = sonuc.m_genel.oranlar.Yazi();
     QSqlQuery sorgu = Calistir(db,
                                QStringLiteral("SELECT MARKA, ANAGRUP, IND1, IND2, IND3, IND4 FROM CARI_INDIRIMLERI "
                                               "WHERE CARINO = ? ORDER BY SIRANO"),
                                {cariNo});
     while (sorgu.next()) {
-        TKural kural{sorgu.value(0).toString(), sorgu.value(1).toString(), {}};
+        TKural kural;
+        kural.marka = sorgu.value(0).toString();
+        kural.anaGrup = sorgu.value(1).toString();
+        kural.markaUtf8 = kural.marka.toUtf8();
+        kural.anaGrupUtf8 = kural.anaGrup.toUtf8();
         for (int i = 0; i < 4; ++i)
-            kural.oranlar.oran[static_cast<size_t>(i)] = sorgu.value(2 + i).toDouble();
+            kural.indirim.oranlar.oran[static_cast<size_t>(i)] = sorgu.value(2 + i).toDouble();
+        kural.indirim.yazi = kural.indirim.oranlar.Yazi();
         sonuc.m_kurallar.push_back(std::move(kural));
     }
     return sonuc;
 }
 
-const TCariIndirimleri::TKural* TCariIndirimleri::KuralBul(const QString& marka, const QString& anaGrup) const {
+// `uyar(kural)` tells whether the rule's brand and its group (each empty = any) fit the item.
+template <class TUyar> const TCariIndirimleri::TKural* TCariIndirimleri::KuralBul(const TUyar& uyar) const {
     const TKural* enIyi = nullptr;
     int enIyiPuan = -1;
     for (const TKural& kural : m_kurallar) {
-        const bool markaUyar = kural.marka.isEmpty() || kural.marka == marka;
-        const bool grupUyar = kural.anaGrup.isEmpty() || kural.anaGrup == anaGrup;
+        const auto [markaUyar, grupUyar] = uyar(kural);
         if (!markaUyar || !grupUyar)
             continue;
         // A matching brand weighs more than a matching group.
@@ -99,6 +111,15 @@ const TCariIndirimleri::TKural* TCariIndirimleri::KuralBul(const QString& marka,
 }
 
 TIndirimOranlari TCariIndirimleri::Bul(const QString& marka, const QString& anaGrup) const {
-    const TKural* kural = KuralBul(marka, anaGrup);
-    return kural ? kural->oranlar : m_genel;
+    const TKural* kural = KuralBul([&](const TKural& k) {
+        return std::pair(k.marka.isEmpty() || k.marka == marka, k.anaGrup.isEmpty() || k.anaGrup == anaGrup);
+    });
+    return kural ? kural->indirim.oranlar : m_genel.oranlar;
+}
+
+const TCariIndirimi& TCariIndirimleri::BulUtf8(QByteArrayView marka, QByteArrayView anaGrup) const {
+    const TKural* kural = KuralBul([&](const TKural& k) {
+        return std::pair(k.marka.isEmpty() || k.markaUtf8 == marka, k.anaGrup.isEmpty() || k.anaGrupUtf8 == anaGrup);
+    });
+    return kural ? kural->indirim : m_genel;
 }

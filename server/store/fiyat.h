@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QSqlDatabase>
 #include <QString>
 #include <array>
@@ -50,6 +52,16 @@ struct TStokFiyati {
 TStokFiyati StokFiyatiHesapla(int k, double listeFiyati, double kampanyaFiyati, double kdv,
                               const TIndirimOranlari& cariIndirimi);
 
+// A customer's rates for an item together with their text (cariIndirimi.Yazi()).
+struct TCariIndirimi {
+    TIndirimOranlari oranlar;
+    QString yazi;
+};
+
+// The same, with the rates' text worked out once per rule instead of once per item.
+TStokFiyati StokFiyatiHesapla(int k, double listeFiyati, double kampanyaFiyati, double kdv,
+                              const TCariIndirimi& cariIndirimi);
+
 // The discount rules of one customer (CARI_INDIRIMLERI and CARILER.INDIRIM), loaded once and
 // looked up per item. The most specific rule wins: brand and main group, then brand only, then
 // main group only, then the customer's general rule ('' and ''), then CARILER.INDIRIM as IND1.
@@ -58,15 +70,18 @@ public:
     static TCariIndirimleri Yukle(const QSqlDatabase& db, int cariNo);
 
     TIndirimOranlari Bul(const QString& marka, const QString& anaGrup) const;
+    // The same rule for a brand and main group in UTF-8 (as SQLite stores them), with its text.
+    const TCariIndirimi& BulUtf8(QByteArrayView marka, QByteArrayView anaGrup) const;
 
 private:
     struct TKural {
         QString marka, anaGrup;
-        TIndirimOranlari oranlar;
+        QByteArray markaUtf8, anaGrupUtf8;
+        TCariIndirimi indirim;
     };
 
-    const TKural* KuralBul(const QString& marka, const QString& anaGrup) const;
+    template <class TUyar> const TKural* KuralBul(const TUyar& uyar) const;
 
     std::vector<TKural> m_kurallar;
-    TIndirimOranlari m_genel;
+    TCariIndirimi m_genel;
 };

@@ -25,7 +25,7 @@ public:
 // Settings of every connection: journal_mode=WAL (readers do not block the writer),
 // synchronous=FULL (a committed order survives a power cut, not only a killed process; the
 // cost is one fsync per commit, small beside a network round trip), foreign_keys=ON,
-// busy_timeout=5000 ms.
+// busy_timeout=5000 ms, cache_size=16 MiB (at most, per connection).
 class TVeritabani {
 public:
     explicit TVeritabani(QString dosyaYolu);

@@ -20,6 +20,7 @@ constexpr int kDenemeMarka = 900003; // a brand and group without rules: the gen
 constexpr int kAltDizi = 900010;     // "ABC123" inside a longer OEM number
 constexpr int kOnek = 900011;        // code "ABC1234": "ABC123" is its prefix
 constexpr int kTam = 900012;         // code "ABC123"
+constexpr int kGaripMetin = 900020;  // texts that need escaping, and bytes that are not UTF-8
 constexpr int kSinirIlk = 910001;    // 1105 items of the same name, beyond the bound
 constexpr int kSinirAdedi = 1105;
 constexpr int kAramaSiniri = 1000;
@@ -105,6 +106,8 @@ private:
         StokEkle(v, kAltDizi, u"TST.900010"_s, u"ALT DİZİ"_s, {{u"OEM1"_s, u"ZZABC123ZZ"_s}});
         StokEkle(v, kOnek, u"ABC1234"_s, u"ÖNEK"_s);
         StokEkle(v, kTam, u"ABC-123"_s, u"TAM KOD"_s);
+        StokEkle(v, kGaripMetin, u"TST.900020"_s, u"TIRNAK \"ÇİFT\" \\ TERS\tSEKME\r\n"_s);
+        v.Komut(u"UPDATE STOKLAR SET MODEL = CAST(X'41FF42' AS TEXT) WHERE STOK_STOKNO = ?"_s, {kGaripMetin});
         for (int i = 0; i < kSinirAdedi; ++i)
             StokEkle(v, kSinirIlk + i, u"SNR.%1"_s.arg(i, 6, 10, QLatin1Char('0')), u"SINIR DENEMESİ %1"_s.arg(i));
         // A customer of another representative, with only a general rate.
@@ -206,6 +209,31 @@ private slots:
         const QList<int> n = Numaralar(Ara(u"abc 123"_s, Oturum("BAYI3")));
         QVERIFY(n.size() >= 3);
         QCOMPARE(n.mid(0, 3), (QList<int>{kTam, kOnek, kAltDizi}));
+    }
+
+    // The answer is in the order of the search itself, not the order of the item numbers; an
+    // item made inactive meanwhile is left out and the others keep their places.
+    void answerKeepsTheSearchOrderWithoutInactiveItems() {
+        TTestVeritabani v(m_sunucu->Veritabani());
+        v.Komut(u"UPDATE STOKLAR SET AKTIF = 0 WHERE STOK_STOKNO = ?"_s, {kOnek});
+        const QList<int> n = Numaralar(Ara(u"abc 123"_s, Oturum("BAYI3")));
+        v.Komut(u"UPDATE STOKLAR SET AKTIF = 1 WHERE STOK_STOKNO = ?"_s, {kOnek});
+        QList<int> beklenen;
+        for (const int no : StokAra(v.Db(), u"abc 123", kAramaSiniri).stokNolari)
+            if (no != kOnek)
+                beklenen << no;
+        QCOMPARE(n, beklenen);
+        QCOMPARE(n.mid(0, 2), (QList<int>{kTam, kAltDizi}));
+    }
+
+    // Quotes, backslashes and control characters come back as they were stored; bytes that are
+    // not UTF-8 become U+FFFD instead of spoiling the whole answer.
+    void textsNeedingEscapesAndBrokenBytesArriveIntact() {
+        const TDSTable t = Ara(u"TST.900020"_s, Oturum("BAYI3"));
+        const int i = SatirNo(t, kGaripMetin);
+        QVERIFY(i >= 0);
+        QCOMPARE(Hucre(t, i, u"ADI").toString(), u"TIRNAK \"ÇİFT\" \\ TERS\tSEKME\r\n"_s);
+        QCOMPARE(Hucre(t, i, u"MODEL").toString(), u"A\uFFFDB"_s);
     }
 
     void resultIsBounded() {

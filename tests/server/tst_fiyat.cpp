@@ -124,7 +124,12 @@ void TstFiyat::enOzelKuralGecerli() {
     Calistir(db, u"INSERT INTO CARI_INDIRIMLERI (CARINO, MARKA, ANAGRUP, IND1, IND2) VALUES "
                  "(1, '', '', 10, 0), (1, 'BOSCH', '', 15, 5), (1, '', 'FİLTRE', 25, 0), "
                  "(1, 'BOSCH', 'FİLTRE', 20, 10)"_s);
-    QCOMPARE(TCariIndirimleri::Yukle(db, 1).Bul(marka, anaGrup), beklenen);
+    const TCariIndirimleri indirimler = TCariIndirimleri::Yukle(db, 1);
+    QCOMPARE(indirimler.Bul(marka, anaGrup), beklenen);
+    // The lookup by the UTF-8 text of the row finds the same rule, with its text.
+    const TCariIndirimi& utf8 = indirimler.BulUtf8(marka.toUtf8(), anaGrup.toUtf8());
+    QCOMPARE(utf8.oranlar, beklenen);
+    QCOMPARE(utf8.yazi, beklenen.Yazi());
 }
 
 void TstFiyat::kuralYoksaCarininGenelIndirimi() {
@@ -133,7 +138,9 @@ void TstFiyat::kuralYoksaCarininGenelIndirimi() {
     Guncelle(db);
     Calistir(db, u"INSERT INTO CARILER (CARINO, CARIKOD, CARIADI, INDIRIM) VALUES (7, 'C7', 'B', 7.5)"_s);
     QCOMPARE(TCariIndirimleri::Yukle(db, 7).Bul(u"BOSCH"_s, u"FİLTRE"_s), Oranlar(7.5));
+    QCOMPARE(TCariIndirimleri::Yukle(db, 7).BulUtf8("BOSCH", "FİLTRE").yazi, u"7,5"_s);
     QCOMPARE(TCariIndirimleri::Yukle(db, 99).Bul(u"BOSCH"_s, u"FİLTRE"_s), TIndirimOranlari{});
+    QCOMPARE(TCariIndirimleri::Yukle(db, 99).BulUtf8("BOSCH", "FİLTRE").yazi, QString());
 }
 
 QTEST_GUILESS_MAIN(TstFiyat)

@@ -416,6 +416,11 @@ void TestStokArama::kullaniciTipiSutunlari() {
     // The chooser never offers the hidden key columns.
     for (const QString& alan : {u"STOK_STOKNO"_s, u"BARKOD_BARKODNO"_s, u"DPKOD"_s, u"PKOD"_s})
         QVERIFY(!izgara->SutunSecicide(alan));
+    // The basket grid: "Kalan" for the sales staff, no "Durum" for type 3.
+    grid::TVeriIzgarasi* sepet = form->SepetIzgarasi();
+    QCOMPARE(sepet->SutunGorunur(u"KALAN"), stokSayilari);
+    QCOMPARE(sepet->SutunSecicide(u"KALAN"), stokSayilari);
+    QCOMPARE(sepet->SutunGorunur(u"DURUM"), tip != 3);
 }
 
 void TestStokArama::acilirMenu() {

@@ -1,6 +1,7 @@
 // The road of one order against a real server process: a dealer searches, opens the item dialog,
 // puts items into the basket, marks lines, sees the totals, deletes, chooses delivery, cargo type
 // and company, confirms and sends; the database shows what the server recorded.
+#include "client/account/seccariu.h"
 #include "client/app/Unit1.h"
 #include "client/catalogue/stokayarintiU.h"
 #include "client/orders/ONAYSIPU.h"
@@ -11,6 +12,7 @@
 #include "platform/datasnap/dataset.h"
 #include "platform/grid/izgara.h"
 #include "platform/system/sistem.h"
+#include "platform/widgets/parakutusu.h"
 #include "platform/widgets/secenekkutusu.h"
 #include "tests/client/session/testortami.h"
 #include "tests/e2e/oturumyardimi.h"
@@ -71,6 +73,7 @@ private slots:
     void sunucuDurunca_isaretlerSunucununkidir();
     void excelKaydet();
     void bakiyeUyarisiGelir();
+    void temsilcininFiyatiGider();
 
 private:
     TForm1& Form() { return *m_form; }
@@ -90,6 +93,8 @@ private:
     std::unique_ptr<TForm1> m_form;
     std::unique_ptr<TTestVeritabani> m_db;
     std::function<int(QDialog*)> m_diyalog; // answers the windows after the login
+    QString m_kullanici = u"BAYI3"_s;       // who logs in
+    int m_bayiCarisi = 0;                   // the customer a representative chooses
 };
 
 void TestSepetSunucu::initTestCase() {
@@ -102,7 +107,13 @@ void TestSepetSunucu::initTestCase() {
     m_makine = std::make_unique<TSahteMakine>(u"TEST-MAKINE-3"_s);
     m_seamler->modalCevabi = [this](QDialog* pencere) {
         if (qobject_cast<Tgirisform*>(pencere))
-            return GirisiYaz(pencere, u"BAYI3"_s, u"1234"_s);
+            return GirisiYaz(pencere, m_kullanici, u"1234"_s);
+        // A representative chooses the customer to work for at login: the dealer's customer.
+        if (auto* secim = qobject_cast<Tseccari*>(pencere)) {
+            auto* giris = qobject_cast<Tgirisform*>(secim->parentWidget());
+            giris->Bilgim()->SetCARINO(m_bayiCarisi);
+            return int(QDialog::Accepted);
+        }
         return m_diyalog ? m_diyalog(pencere) : int(QDialog::Rejected);
     };
     m_form = std::make_unique<TForm1>();
@@ -520,6 +531,36 @@ void TestSepetSunucu::bakiyeUyarisiGelir() {
     SepetSekmesineGec();
     QTRY_COMPARE_WITH_TIMEOUT(Etiket(u"lbluyarbakiye"_s), beklenen, kSure);
     QVERIFY(m_seamler->mesajlar.empty());
+}
+
+// A sales representative may change the unit price of a new line; the line keeps that price.
+void TestSepetSunucu::temsilcininFiyatiGider() {
+    const int cariNo = CariNo();
+    m_bayiCarisi = cariNo;
+    TSahteMakine makine(u"TEST-MAKINE-1"_s);
+    m_kullanici = u"TEMSILCI1"_s;
+    TForm1 temsilci;
+    QSignalSpy bitti(&temsilci, &TForm1::acilisGoreviBitti);
+    temsilci.FormCreate();
+    QVERIFY(bitti.wait(kSure));
+    QCOMPARE(temsilci.sbilgi().CARINO(), cariNo);
+    auto* kutu = temsilci.findChild<QLineEdit*>(u"araedit"_s);
+    kutu->setText(u"FREN"_s);
+    temsilci.SpeedButton2Click();
+    QTRY_VERIFY_WITH_TIMEOUT(kutu->isEnabled(), kSure);
+    QVERIFY(temsilci.StokIzgarasi()->KaydaOdaklan(0));
+    bool degisebilir = false;
+    m_diyalog = [&degisebilir](QDialog* pencere) {
+        auto* fiyat = pencere->findChild<widgets::TParaKutusu*>(u"birimfiyat"_s);
+        degisebilir = !fiyat->isReadOnly();
+        fiyat->SetDeger(123.45);
+        return DiyaloguOnayla(pencere, 2);
+    };
+    temsilci.cxGrid1DBTableView1DblClick();
+    m_diyalog = {};
+    QVERIFY(degisebilir);
+    QCOMPARE(m_db->Deger(u"SELECT BIRIMFIYAT FROM SEPET WHERE CARINO = ?"_s, {cariNo}).toDouble(), 123.45);
+    QCOMPARE(m_db->Deger(u"SELECT TUTAR FROM SEPET WHERE CARINO = ?"_s, {cariNo}).toDouble(), 246.9);
 }
 
 QTEST_MAIN(TestSepetSunucu)

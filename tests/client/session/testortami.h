@@ -55,6 +55,8 @@ inline int GirisiYaz(QDialog* pencere, const QString& ad, const QString& sifre) 
     QTimer::singleShot(0, pencere, [pencere, ad, sifre] {
         auto* adi = pencere->findChild<QLineEdit*>(QStringLiteral("adi"));
         auto* parola = pencere->findChild<QLineEdit*>(QStringLiteral("sifre"));
+        adi->clear(); // the window may offer the name remembered from the last login
+        parola->clear();
         QTest::keyClicks(adi, ad.toLower());
         QTest::keyClicks(parola, sifre);
         QTest::keyClick(parola, Qt::Key_Return);

@@ -3,11 +3,8 @@
 #include "platform/datasnap/datasource.h"
 #include "platform/grid/fiyathucresi.h"
 #include "platform/grid/izgara.h"
+#include "platform/grid/izgarakurulumu.h"
 #include "platform/grid/simgeler.h"
-
-#include <QAction>
-#include <QFont>
-#include <QMenu>
 
 using namespace Qt::StringLiterals;
 
@@ -118,42 +115,23 @@ bool cxGrid1DBTableView1FiyatBilgisiCustomDrawCell(QPainter& ressam, const grid:
 }
 
 grid::TVeriIzgarasi* StokIzgarasiOlustur(QWidget* sahip, datasnap::TDataSource* kaynak) {
-    auto* izgara = new grid::TVeriIzgarasi(sahip);
-    izgara->setObjectName(u"cxGrid1"_s);
-    izgara->SetSutunlar(StokSutunlari());
-    izgara->SetSatirSecimi(true);
-    izgara->SetArtimliArama(true);
-    izgara->SetSuzgecDugmeleri(true);
-    izgara->SetSutunSecici(true);
-    izgara->SetSiralanabilir(true); // starts in the server's order (exact code hits first)
-    izgara->SetBaslikYuksekligi(40);
-    izgara->SetGostergeGenisligi(5);
-    izgara->SetIzgaraCizgileri(true);
-    izgara->SetRenkler(grid::TVeriIzgarasi::TRenkler{});
-    QFont yazi(u"Arial"_s);
-    yazi.setPixelSize(13);
-    izgara->SetYaziTipi(yazi);
-    yazi.setBold(true);
-    izgara->SetBaslikYaziTipi(yazi);
-    izgara->SetSatirYuksekligi(GenisSatirYuksekligi);
-    izgara->SetAltOzetler({grid::TOzet{.alan = u"OEM1"_s, .tur = grid::TOzetTuru::Sayi}});
-    izgara->SetAltBilgiGorunur(true);
-    izgara->SetVeriKaynagi(kaynak);
+    grid::TVeriIzgarasi* izgara =
+        grid::IzgaraOlustur(sahip,
+                            {.ad = u"cxGrid1"_s,
+                             .sutunlar = StokSutunlari(),
+                             .satirYuksekligi = GenisSatirYuksekligi,
+                             .yaziAilesi = u"Arial"_s,
+                             .altOzetler = {grid::TOzet{.alan = u"OEM1"_s, .tur = grid::TOzetTuru::Sayi}}},
+                            kaynak);
     izgara->SetAcilirMenu(StokAcilirMenusuOlustur(izgara));
     return izgara;
 }
 
 QMenu* StokAcilirMenusuOlustur(QWidget* sahip) {
-    auto* menu = new QMenu(sahip);
-    menu->setObjectName(u"PopupMenu1"_s);
-    const auto oge = [menu](const QString& ad, const QString& baslik) {
-        QAction* eylem = menu->addAction(baslik);
-        eylem->setObjectName(ad);
-    };
-    oge(u"SepeteEkle1"_s, u"Sepete Ekle"_s);
-    oge(u"SiparisBakiyeleriniz1"_s, u"Sipariş Bakiyeleriniz"_s);
-    oge(u"SiparisleriGoster1"_s, u"Siparişleri Göster"_s);
-    return menu;
+    return grid::AcilirMenuOlustur(sahip, u"PopupMenu1"_s,
+                                   {{u"SepeteEkle1"_s, u"Sepete Ekle"_s},
+                                    {u"SiparisBakiyeleriniz1"_s, u"Sipariş Bakiyeleriniz"_s},
+                                    {u"SiparisleriGoster1"_s, u"Siparişleri Göster"_s}});
 }
 
 void StokIzgarasiDuzenle(grid::TVeriIzgarasi& izgara, int pencereGenisligi) {

@@ -2,11 +2,8 @@
 
 #include "platform/datasnap/datasource.h"
 #include "platform/grid/izgara.h"
+#include "platform/grid/izgarakurulumu.h"
 #include "platform/grid/simgeler.h"
-
-#include <QAction>
-#include <QFont>
-#include <QMenu>
 
 using namespace Qt::StringLiterals;
 
@@ -94,48 +91,33 @@ std::vector<TSutun> SepetSutunlari() {
 }
 
 grid::TVeriIzgarasi* SepetIzgarasiOlustur(QWidget* sahip, datasnap::TDataSource* kaynak) {
-    auto* izgara = new grid::TVeriIzgarasi(sahip);
-    izgara->setObjectName(u"cxGrid2"_s);
-    izgara->SetSutunlar(SepetSutunlari());
-    izgara->SetSatirSecimi(false);
-    izgara->SetArtimliArama(true);
-    izgara->SetSuzgecDugmeleri(true);
-    izgara->SetSutunSecici(true);
-    izgara->SetBaslikYuksekligi(40);
-    izgara->SetSatirYuksekligi(40);
-    izgara->SetGostergeGenisligi(5);
     grid::TVeriIzgarasi::TRenkler renkler;
     renkler.ciftSatir = QColor(255, 255, 255);
     renkler.tekSatir = QColor(239, 239, 239);
     renkler.secili = QColor(210, 240, 249);
-    izgara->SetRenkler(renkler);
-    QFont yazi(u"Tahoma"_s);
-    yazi.setPixelSize(13);
-    izgara->SetYaziTipi(yazi);
-    yazi.setBold(true);
-    izgara->SetBaslikYaziTipi(yazi);
-    izgara->SetAltOzetler({grid::TOzet{.alan = u"VERILISTARIHI"_s, .tur = grid::TOzetTuru::Sayi},
-                           grid::TOzet{.alan = u"MIKTAR"_s, .tur = grid::TOzetTuru::Toplam},
-                           grid::TOzet{.alan = u"NETTUTAR"_s, .tur = grid::TOzetTuru::Toplam}});
-    izgara->SetAltBilgiGorunur(true);
-    izgara->SetVeriKaynagi(kaynak);
+    grid::TVeriIzgarasi* izgara =
+        grid::IzgaraOlustur(sahip,
+                            {.ad = u"cxGrid2"_s,
+                             .sutunlar = SepetSutunlari(),
+                             .tumSatir = false,
+                             .satirYuksekligi = 40,
+                             .renkler = renkler,
+                             .yaziAilesi = u"Tahoma"_s,
+                             .altOzetler = {grid::TOzet{.alan = u"VERILISTARIHI"_s, .tur = grid::TOzetTuru::Sayi},
+                                            grid::TOzet{.alan = u"MIKTAR"_s, .tur = grid::TOzetTuru::Toplam},
+                                            grid::TOzet{.alan = u"NETTUTAR"_s, .tur = grid::TOzetTuru::Toplam}}},
+                            kaynak);
     izgara->SetAcilirMenu(SepetAcilirMenusuOlustur(izgara));
     return izgara;
 }
 
 QMenu* SepetAcilirMenusuOlustur(QWidget* sahip) {
-    auto* menu = new QMenu(sahip);
-    menu->setObjectName(u"PopupMenu2"_s);
-    const auto oge = [menu](const QString& ad, const QString& baslik) {
-        QAction* eylem = menu->addAction(baslik);
-        eylem->setObjectName(ad);
-    };
-    oge(u"Deitir1"_s, u"Satır Değiştir"_s);
-    menu->addSeparator();
-    oge(u"SatrSil1"_s, u"Satır Sil"_s);
-    menu->addSeparator();
-    oge(u"HepsiniSil1"_s, u"Hepsini Sil"_s);
-    return menu;
+    return grid::AcilirMenuOlustur(sahip, u"PopupMenu2"_s,
+                                   {{u"Deitir1"_s, u"Satır Değiştir"_s},
+                                    {},
+                                    {u"SatrSil1"_s, u"Satır Sil"_s},
+                                    {},
+                                    {u"HepsiniSil1"_s, u"Hepsini Sil"_s}});
 }
 
 void SepetIzgarasiDuzenle(grid::TVeriIzgarasi& izgara, int ekranGenisligi) {

@@ -124,20 +124,6 @@ QString Sayi(int n) {
     return QString::number(n);
 }
 
-// Holds back the views of a data set while it is loaded and formatted, on every path.
-class TKontrolsuz {
-public:
-    explicit TKontrolsuz(datasnap::TClientDataSet* veri)
-        : m_veri(veri) {
-        m_veri->DisableControls();
-    }
-    ~TKontrolsuz() { m_veri->EnableControls(); }
-    Q_DISABLE_COPY_MOVE(TKontrolsuz)
-
-private:
-    datasnap::TClientDataSet* m_veri;
-};
-
 } // namespace
 
 Tseccari::Tseccari(QWidget* sahip, datasnap::TSQLConnection* bag, TSonucBilgisi* bilgim)
@@ -397,7 +383,7 @@ void Tseccari::Listele(const std::function<datasnap::TDBXReader*(TServerMethods1
         if (!okuyucu)
             throw datasnap::TDSException(u"Sunucu cari listesi göndermedi"_s);
         const grid::TYuklemeKilidi kilit(*m_cxGrid1);
-        const TKontrolsuz bekle(m_cariler);
+        const datasnap::TControlsDisabled bekle(*m_cariler);
         CopyReaderToClientDataSet(*okuyucu, *m_cariler);
         OndalikBicimle(m_cariler);
     });

@@ -82,19 +82,13 @@ void MesajYaziBoyunuAyarla(int punto) {
     }
 }
 
-// Holds a data set's notifications to its controls for a scope.
-class TDenetimKilidi final {
-public:
-    explicit TDenetimKilidi(datasnap::TClientDataSet* veri)
-        : m_veri(veri) {
-        m_veri->DisableControls();
-    }
-    ~TDenetimKilidi() { m_veri->EnableControls(); }
-    Q_DISABLE_COPY_MOVE(TDenetimKilidi)
-
-private:
-    datasnap::TClientDataSet* m_veri;
-};
+// Replaces a list's rows by a packet with its controls held, and gives its floating-point
+// columns the number format.
+void ListeyiDoldur(datasnap::TClientDataSet* veri, const datasnap::TDataPacket& paket) {
+    const datasnap::TControlsDisabled kilit(*veri);
+    veri->SetData(paket);
+    SayiBicimiUygula(veri);
+}
 
 } // namespace
 
@@ -633,9 +627,7 @@ bool TForm1::AramaYap(TStokArama& arama) {
 // held, so no half-loaded table is ever painted.
 bool TForm1::StokYukle(const datasnap::TDataPacket& paket) {
     try {
-        TDenetimKilidi kilit(stok);
-        stok->SetData(paket);
-        SayiBicimiUygula(stok);
+        ListeyiDoldur(stok, paket);
     } catch (const std::exception&) {
         return false;
     }
@@ -976,11 +968,7 @@ bool TForm1::SepetiYukle(bool mesaj) {
         *kopya, [&](TServerMethods1Client& proxy) { paket = proxy.SepetVer2(m_sbilgi.CARINO()); }, mesaj);
     if (!acildi || !paket)
         return false;
-    {
-        TDenetimKilidi kilit(sepet);
-        sepet->SetData(*paket);
-        SayiBicimiUygula(sepet);
-    }
+    ListeyiDoldur(sepet, *paket);
     SekmeSayisiYaz(TSekme::Sepet, sepet->RecordCount());
     SepetToplamlari();
     return true;

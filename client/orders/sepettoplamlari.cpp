@@ -13,18 +13,18 @@ namespace {
 class TSessizGezinti {
 public:
     explicit TSessizGezinti(datasnap::TClientDataSet& veri)
-        : m_veri(veri)
-        , m_satir(veri.RecNo()) {
-        m_veri.DisableControls();
-    }
+        : m_kilit(veri)
+        , m_veri(veri)
+        , m_satir(veri.RecNo()) {}
+    // The cursor goes back before the views are told (the lock is released after this body).
     ~TSessizGezinti() {
         if (m_satir >= 0 && m_satir < m_veri.RecordCount())
             m_veri.MoveTo(m_satir);
-        m_veri.EnableControls();
     }
     Q_DISABLE_COPY_MOVE(TSessizGezinti)
 
 private:
+    const datasnap::TControlsDisabled m_kilit;
     datasnap::TClientDataSet& m_veri;
     int m_satir;
 };

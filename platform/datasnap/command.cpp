@@ -42,7 +42,7 @@ QVariant TDBXReader::Value(int column) const {
 }
 
 void CopyReaderToClientDataSet(TDBXReader& reader, TClientDataSet& target) {
-    target.DisableControls();
+    const TControlsDisabled held(target);
     target.SetFieldDefs(reader.Columns());
     while (reader.Next()) {
         QList<QVariant> row;
@@ -52,7 +52,6 @@ void CopyReaderToClientDataSet(TDBXReader& reader, TClientDataSet& target) {
         target.AppendRow(std::move(row));
     }
     target.First();
-    target.EnableControls();
 }
 
 // ---------------------------------------------------------------------------------------------

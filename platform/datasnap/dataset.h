@@ -150,6 +150,20 @@ private:
     bool m_pendingReset = false;
 };
 
+// Holds a data set's view updates for a scope, on every path; views are told once at the end.
+class TControlsDisabled final {
+public:
+    explicit TControlsDisabled(TClientDataSet& dataSet)
+        : m_dataSet(dataSet) {
+        m_dataSet.DisableControls();
+    }
+    ~TControlsDisabled() { m_dataSet.EnableControls(); }
+    Q_DISABLE_COPY_MOVE(TControlsDisabled)
+
+private:
+    TClientDataSet& m_dataSet;
+};
+
 // Converts a stored value to the column's kind (used when loading wire tables and on edit).
 QVariant ConvertToFieldType(const QVariant& value, TFieldType type);
 
